@@ -1,0 +1,45 @@
+#include "framework/Desktop.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace fw {
+namespace {
+
+class ToolkitDesktop : public Desktop {
+public:
+    void MsgBox(const std::string& text) override {
+        QMessageBox box(QApplication::activeWindow());
+        box.setText(QString::fromStdString(text));
+        box.exec();
+    }
+    void Beep() override { QApplication::beep(); }
+    std::optional<std::string> ChooseFileToOpen(const std::string& nameFilter) override {
+        QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
+                                                    QString::fromStdString(nameFilter));
+        if (path.isEmpty()) return std::nullopt;
+        return path.toStdString();
+    }
+    std::chrono::system_clock::time_point Now() override { return std::chrono::system_clock::now(); }
+};
+
+std::unique_ptr<Desktop>& Installed() {
+    static std::unique_ptr<Desktop> desktop = std::make_unique<ToolkitDesktop>();
+    return desktop;
+}
+
+}  // namespace
+
+Desktop& CurrentDesktop() { return *Installed(); }
+
+std::unique_ptr<Desktop> SetDesktop(std::unique_ptr<Desktop> desktop) {
+    if (!desktop) desktop = std::make_unique<ToolkitDesktop>();
+    std::swap(desktop, Installed());
+    return desktop;
+}
+
+void MsgBox(const std::string& text) { CurrentDesktop().MsgBox(text); }
+void Beep() { CurrentDesktop().Beep(); }
+
+}  // namespace fw

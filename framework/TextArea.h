@@ -1,0 +1,51 @@
+#pragma once
+// A multi-line, scrollable text area. Its text uses CR as line end: the area shows
+// each CR as a line break and hands typed line breaks back as CR. An append costs the
+// appended text, not the whole text, and brings the end of the text into view.
+#include "framework/Control.h"
+#include "framework/Event.h"
+
+#include <cstdint>
+
+namespace fw {
+
+class TextArea;
+
+// The styled view of an area's own text; positions count characters from 0.
+class StyledText {
+public:
+    explicit StyledText(TextArea& area) : area_(area) {}
+    void SetBold(int64_t start, int64_t length, bool bold);
+    bool Bold(int64_t position) const;
+
+private:
+    TextArea& area_;
+};
+
+class TextArea : public RectControl {
+public:
+    TextArea(Window& owner, std::string name);
+    ~TextArea() override;
+    std::string ClassName() const override { return "TextArea"; }
+
+    void SetProperties(const TextAreaProperties& properties);
+
+    std::string Text() const;
+    void SetText(const std::string& text);
+    void AppendText(const std::string& text);
+    int64_t Length() const;  // characters, without building the text
+    fw::StyledText StyledText() { return fw::StyledText(*this); }
+
+    std::string TextFont() const;
+    void SetTextFont(const std::string& font);
+    double TextSize() const;
+    void SetTextSize(double size);
+    bool ReadOnly() const;
+    bool IsEndInView() const;
+
+    Event<bool(TextArea&, const std::string&)> KeyDown;
+    Event<void(TextArea&)> Open;
+    void RaiseOpen() override { Open.Raise(*this); }
+};
+
+}  // namespace fw

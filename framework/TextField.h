@@ -1,0 +1,37 @@
+#pragma once
+// A single-line text field. Its KeyDown event gets the key's text (8 Backspace, 9 Tab,
+// 13 Return, 28-31 the arrows, 127 forward delete, 27 Escape, else the typed text);
+// a handler that returns true swallows the key.
+#include "framework/Control.h"
+#include "framework/Event.h"
+
+namespace fw {
+
+class TextField : public RectControl {
+public:
+    TextField(Window& owner, std::string name);
+    ~TextField() override;
+    std::string ClassName() const override { return "TextField"; }
+
+    void SetProperties(const TextFieldProperties& properties);
+
+    std::string Text() const;  // a CR in the text stands for a line break
+    void SetText(const std::string& text);
+    std::string TextFont() const;
+    void SetTextFont(const std::string& font);
+    double TextSize() const;  // 0: the default size
+    void SetTextSize(double size);
+    bool Bold() const;
+    void SetBold(bool bold);
+    bool ReadOnly() const;
+    int MaximumCharactersAllowed() const;
+    std::string ValidationMask() const;
+    int TextAlignment() const;
+    bool HasBorder() const;
+
+    Event<bool(TextField&, const std::string&)> KeyDown;
+    Event<void(TextField&)> Open;
+    void RaiseOpen() override { Open.Raise(*this); }
+};
+
+}  // namespace fw

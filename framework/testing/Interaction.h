@@ -1,0 +1,39 @@
+#pragma once
+// Real key and mouse events sent through the toolkit to a control or window, as a
+// user's would arrive, and other drivers for tests.
+#include <string>
+
+namespace fw {
+class RectControl;
+class Window;
+}
+
+namespace fw::testing {
+
+// A named key ("Backspace", "Tab", "Backtab", "Return", "Enter", "Left", "Right",
+// "Up", "Down", "Delete", "Escape", "Home", "End", "Space") or else the key that types
+// this text (one character, UTF-8). The control gets the focus first.
+void PressKey(RectControl& control, const std::string& key);
+// Types each character of a text as its own key.
+void TypeText(RectControl& control, const std::string& text);
+// A key with the Ctrl modifier, e.g. PressChord(field, "c").
+void PressChord(RectControl& control, const std::string& key);
+// Mouse press at the control's centre; release afterwards when release is true.
+void MouseDown(RectControl& control, bool release = true);
+// A click or a key at the window itself (not on a control).
+void ClickWindow(Window& window);
+void PressKeyInWindow(Window& window, const std::string& key);
+// Fires every running timer of the window at once.
+void FirePendingTimers(Window& window);
+// Chooses the named item as the user would from the window's own menu bar.
+bool ChooseMenu(Window& window, const std::string& itemName);
+// Whether the window's menu shows that item enabled right now.
+bool MenuEnabled(Window& window, const std::string& itemName);
+// Lets the event loop run pending events (deferred deletes included).
+void ProcessEvents();
+// Closes and destroys every open window and clears the quit state, between tests.
+void ResetRuntime();
+// The exit status of the last Quit, or -1 when none was requested since ResetRuntime.
+int QuitStatus();
+
+}  // namespace fw::testing
