@@ -1,6 +1,5 @@
 #pragma once
-#include <string>
 
 // The application's one copyright line: the main window, the report's footer, the
 // splash window and the version data all show it.
-extern const std::string CopyrightLine;
+inline constexpr const char CopyrightLine[] = "Copyright \xC2\xA9 2026 The Quendrel authors. All rights reserved.";

@@ -1,0 +1,51 @@
+#include "analysis/AnalysisReport.h"
+
+#include "analysis/Copyright.h"
+#include "framework/Text.h"
+
+#include <array>
+
+namespace {
+
+const std::string kLineEnd = fw::Chr(13);
+const std::string kSpaceRun(25, ' ');
+const std::string kRulePiece = "==========";
+const std::string kRuleLine = kRulePiece + kRulePiece + kRulePiece + kRulePiece;
+const char* const kWarning = "[Out of bounds data. Results invalid.]";
+
+// The header's columns are 20 wide each; the rows' are narrower and wider, so the
+// header's r and Pratt stand to the right of the rows' columns.
+const std::array<int, 4> kHeaderWidths{20, 20, 20, 20};
+const std::array<int, 4> kRowWidths{21, 16, 17, 20};
+const std::array<std::string, 4> kHeaderTitles{"Model", " beta", "r", "Pratt"};
+
+// A text filled with spaces, or cut without a mark, to exactly its column's width.
+std::string Column(const std::string& text, int width) { return fw::Left(text + kSpaceRun, width); }
+
+std::string Columns(const std::array<std::string, 4>& texts, const std::array<int, 4>& widths) {
+    std::string line;
+    for (size_t i = 0; i < texts.size(); ++i) line += Column(texts[i], widths[i]);
+    return line + kLineEnd;
+}
+
+std::string SummaryLine(const PrattResults& results) {
+    return " R-sq = " + fw::Str(results.rSquared, "") + "          Average importance = " +
+           results.averageImportance + kLineEnd;
+}
+
+}  // namespace
+
+std::vector<std::string> ReportPieces(const ReportHeading& heading, const PrattResults& results) {
+    std::vector<std::string> pieces;
+    pieces.push_back("Date: " + heading.date + "  " + heading.time + kLineEnd + "File: " + heading.fileName +
+                     kLineEnd + kLineEnd);
+    pieces.push_back(kRuleLine + kLineEnd);
+    pieces.push_back(Columns(kHeaderTitles, kHeaderWidths));
+    pieces.push_back(kRuleLine + kLineEnd);
+    for (const Predictor& row : results.table) pieces.push_back(Columns({row.name, row.beta, row.r, row.pratt}, kRowWidths));
+    pieces.push_back(kRuleLine + kLineEnd);
+    pieces.push_back(SummaryLine(results));
+    if (results.outOfBounds) pieces.push_back(kWarning + kLineEnd);
+    pieces.push_back(kLineEnd + "  " + CopyrightLine + kLineEnd + kLineEnd + kLineEnd);
+    return pieces;
+}
