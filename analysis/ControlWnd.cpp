@@ -2,10 +2,10 @@
 
 #include "analysis/ControlWndLayout.h"
 #include "framework/Event.h"
+#include "framework/EventNames.h"
 #include "shell/MenuBar1.h"
 #include "shell/Pictures.h"
 
-#include <array>
 
 namespace {
 const char* const kClassName = "ControlWnd.ControlWnd";
@@ -77,11 +77,7 @@ void ControlWnd::CreateControls0() {
 }
 
 bool ControlWnd::IsEventImplemented(const std::string& eventName) const {
-    static const std::array<const char*, 4> kImplemented{"Layout", "CreateControls", "AddMenuHandlers", "Close"};
-    for (const char* name : kImplemented) {
-        if (eventName == name) return true;
-    }
-    return false;
+    return fw::IsAmong(eventName, {"Layout", "CreateControls", "AddMenuHandlers", "Close"});
 }
 
 fw::Handle<fw::Rectangle> ControlWnd::Rectangle1() const { return ControlByName<fw::Rectangle>("Rectangle1"); }
