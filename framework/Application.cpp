@@ -9,7 +9,9 @@ namespace fw {
 namespace {
 
 struct Runtime {
-    std::unique_ptr<QApplication> toolkit;
+    // Never deleted: a QApplication torn down by a static destructor, after the toolkit's
+    // own statics are gone, crashes; the end of the process reclaims it.
+    QApplication* toolkit = nullptr;
     std::unique_ptr<Application> app;
     bool hiDPI = false;
     bool quitting = false;
@@ -41,7 +43,7 @@ Application* App() { return TheRuntime().app.get(); }
 // The program ends through Quit only, never because its last window went away.
 void RuntimeInit(int& argc, char** argv) {
     if (TheRuntime().toolkit) return;
-    TheRuntime().toolkit = std::make_unique<QApplication>(argc, argv);
+    TheRuntime().toolkit = new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
