@@ -12,8 +12,15 @@ namespace {
 
 using detail::AreaWidget;
 
-// The editor takes CR, LF and CR LF as paragraph breaks; the program's text uses CR.
-QString FromProgramText(const std::string& text) { return QString::fromStdString(text); }
+// The program's text ends its lines with CR; the editor's paragraphs end with U+2029.
+// LF and CR LF are taken as line ends too.
+QString FromProgramText(const std::string& text) {
+    QString converted = QString::fromStdString(text);
+    converted.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
+    converted.replace(QChar('\r'), QChar::ParagraphSeparator);
+    converted.replace(QChar('\n'), QChar::ParagraphSeparator);
+    return converted;
+}
 
 void ApplyLook(AreaWidget& area, const TextAreaProperties& p) {
     area.setFrameShape(p.HasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
