@@ -1,15 +1,21 @@
 #include "framework/Application.h"
 
+#include "framework/detail/RuntimeState.h"
+#include "framework/detail/WindowRegistry.h"
+
 #include <QApplication>
 
 namespace fw {
 namespace {
 
 struct Runtime {
-    std::unique_ptr<QApplication> toolkit;
+    // Never deleted: a QApplication torn down by a static destructor, after the toolkit's
+    // own statics are gone, crashes; the end of the process reclaims it.
+    QApplication* toolkit = nullptr;
     std::unique_ptr<Application> app;
     bool hiDPI = false;
     bool quitting = false;
+    int status = -1;
 };
 
 Runtime& TheRuntime() {
@@ -34,8 +40,11 @@ void Application::_x_SetVersionData(int64_t major, int64_t minor, int64_t bug, i
 
 Application* App() { return TheRuntime().app.get(); }
 
+// The program ends through Quit only, never because its last window went away.
 void RuntimeInit(int& argc, char** argv) {
-    if (!TheRuntime().toolkit) TheRuntime().toolkit = std::make_unique<QApplication>(argc, argv);
+    if (TheRuntime().toolkit) return;
+    TheRuntime().toolkit = new QApplication(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void SetSupportsHiDPI(bool supports) { TheRuntime().hiDPI = supports; }
@@ -45,14 +54,33 @@ void RegisterAppObject(std::unique_ptr<Application> app) { TheRuntime().app = st
 
 void RunFrameworkInitialization(const std::function<void()>& lateStartup) { lateStartup(); }
 
-int RuntimeRun() { return QApplication::exec(); }
+// A Quit before the loop starts ends the run at once. The windows' Close events run
+// after the loop, where a further Quit does nothing.
+int RuntimeRun() {
+    int result = TheRuntime().quitting ? 0 : QApplication::exec();
+    detail::CloseAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return TheRuntime().quitting ? TheRuntime().status : result;
+}
 
 void Quit(int status) {
     if (TheRuntime().quitting) return;
     TheRuntime().quitting = true;
+    TheRuntime().status = status;
     QApplication::exit(status);
 }
 
 bool IsQuitting() { return TheRuntime().quitting; }
+
+namespace detail {
+
+int QuitStatus() { return TheRuntime().status; }
+
+void ResetQuitState() {
+    TheRuntime().quitting = false;
+    TheRuntime().status = -1;
+}
+
+}  // namespace detail
 
 }  // namespace fw

@@ -1,0 +1,99 @@
+#include "framework/TextArea.h"
+
+#include "framework/detail/AreaWidget.h"
+#include "framework/detail/Styling.h"
+#include "framework/detail/WidgetHost.h"
+
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace fw {
+namespace {
+
+using detail::AreaWidget;
+
+// The program's text ends its lines with CR; the editor's paragraphs end with U+2029.
+// LF and CR LF are taken as line ends too.
+QString FromProgramText(const std::string& text) {
+    QString converted = QString::fromStdString(text);
+    converted.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
+    converted.replace(QChar('\r'), QChar::ParagraphSeparator);
+    converted.replace(QChar('\n'), QChar::ParagraphSeparator);
+    return converted;
+}
+
+void ApplyLook(AreaWidget& area, const TextAreaProperties& p) {
+    area.setFrameShape(p.HasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
+    area.setVerticalScrollBarPolicy(p.HasVerticalScrollbar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    area.setHorizontalScrollBarPolicy(p.HasHorizontalScrollbar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    area.setLineWrapMode(p.HasHorizontalScrollbar ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    QPalette palette = area.palette();
+    palette.setColor(QPalette::Base, detail::ToQColor(p.BackgroundColor));
+    area.setPalette(palette);
+    QTextOption option = area.document()->defaultTextOption();
+    option.setAlignment(detail::ToAlignment(p.TextAlignment) & Qt::AlignHorizontal_Mask);
+    area.document()->setDefaultTextOption(option);
+}
+
+}  // namespace
+
+TextArea::TextArea(Window& owner, std::string name)
+    : RectControl(owner, std::move(name), detail::MakeHost<AreaWidget>(owner, *this, true)) {
+    SetProperties(TextAreaProperties{});
+}
+
+TextArea::~TextArea() = default;
+
+void TextArea::SetProperties(const TextAreaProperties& p) {
+    ApplyCommon(p.bounds, p.common);
+    detail::ApplyFont(Host(), p.font);
+    auto& area = Host().As<AreaWidget>();
+    ApplyLook(area, p);
+    area.setReadOnly(p.ReadOnly);
+    area.setTabChangesFocus(!p.AllowTabs);
+    SetText(p.Value);
+}
+
+std::string TextArea::Text() const {
+    QString raw = Host().As<AreaWidget>().document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QChar('\r'));
+    return raw.toStdString();
+}
+
+void TextArea::SetText(const std::string& text) { Host().As<AreaWidget>().setPlainText(FromProgramText(text)); }
+
+// Inserts at the end only, so the cost follows the appended text, not the whole text.
+void TextArea::AppendText(const std::string& text) {
+    auto& area = Host().As<AreaWidget>();
+    QTextCursor end(area.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(FromProgramText(text), QTextCharFormat());
+    area.setTextCursor(end);
+    area.ensureCursorVisible();
+}
+
+int64_t TextArea::Length() const { return Host().As<AreaWidget>().document()->characterCount() - 1; }
+
+std::string TextArea::TextFont() const { return Host().font.FontName; }
+
+void TextArea::SetTextFont(const std::string& font) {
+    detail::ChangeFont(Host(), Host().font, [&](FontStyle& s) { s.FontName = font; });
+}
+
+double TextArea::TextSize() const { return Host().font.FontSize; }
+
+void TextArea::SetTextSize(double size) {
+    detail::ChangeFont(Host(), Host().font, [&](FontStyle& s) { s.FontSize = size; });
+}
+
+bool TextArea::ReadOnly() const { return Host().As<AreaWidget>().isReadOnly(); }
+
+bool TextArea::IsEndInView() const {
+    auto& area = Host().As<AreaWidget>();
+    QTextCursor end(area.document());
+    end.movePosition(QTextCursor::End);
+    QRect caret = area.cursorRect(end);
+    return caret.top() >= 0 && caret.bottom() <= area.viewport()->height();
+}
+
+}  // namespace fw

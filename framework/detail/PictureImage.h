@@ -1,0 +1,12 @@
+#pragma once
+#include "framework/Picture.h"
+
+#include <QImage>
+
+namespace fw {
+
+struct Picture::Image {
+    QImage image;
+};
+
+}  // namespace fw

@@ -1,0 +1,10 @@
+#pragma once
+#include <QTimer>
+
+namespace fw::detail {
+
+struct TimerClock {
+    QTimer timer;
+};
+
+}  // namespace fw::detail

@@ -1,0 +1,29 @@
+#pragma once
+// What a Window holds of the toolkit: its top-level frame (menu bar above, content area
+// below) and the bookkeeping the registry needs.
+#include <cstdint>
+#include <memory>
+
+class QWidget;
+
+namespace fw {
+class Window;
+}
+
+namespace fw::detail {
+
+class HostFrame;
+
+struct WindowHost {
+    explicit WindowHost(Window& owner);
+    ~WindowHost();
+    WindowHost(const WindowHost&) = delete;
+    WindowHost& operator=(const WindowHost&) = delete;
+
+    HostFrame* frame;   // owned; deleted with the host
+    QWidget* content;   // the frame's central widget, parent of every control's widget
+    uint64_t shownAt = 0;  // when it was last shown, for FrontWindow
+    bool closing = false;
+};
+
+}  // namespace fw::detail

@@ -1,0 +1,21 @@
+#pragma once
+// The registry's own operations, beyond the public ones of Window.h.
+#include <cstdint>
+#include <memory>
+
+namespace fw {
+class Window;
+}
+
+namespace fw::detail {
+
+// Takes the window out of the registry; nullptr when it was not registered.
+std::unique_ptr<Window> TakeWindow(Window& window);
+// Destroys the window once the event loop is back in control, never inside its own event.
+void DestroyLater(std::unique_ptr<Window> window);
+// A rising count, stamped on a window each time it is shown.
+uint64_t NextShowStamp();
+// Closes every open window; their Close events run.
+void CloseAllWindows();
+
+}  // namespace fw::detail

@@ -1,0 +1,84 @@
+// Real key events, sent through the toolkit to a control or a window.
+#include "framework/testing/Interaction.h"
+
+#include "framework/Control.h"
+#include "framework/Window.h"
+#include "framework/detail/HostFrame.h"
+#include "framework/detail/WidgetHost.h"
+#include "framework/detail/WindowHost.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <map>
+
+namespace fw::testing {
+namespace {
+
+struct KeyStroke {
+    Qt::Key key;
+    QString text;
+};
+
+const std::map<std::string, KeyStroke>& NamedKeys() {
+    static const std::map<std::string, KeyStroke> keys = {
+        {"Backspace", {Qt::Key_Backspace, "\b"}}, {"Tab", {Qt::Key_Tab, "\t"}},
+        {"Backtab", {Qt::Key_Backtab, ""}},       {"Return", {Qt::Key_Return, "\r"}},
+        {"Enter", {Qt::Key_Enter, "\r"}},         {"Left", {Qt::Key_Left, ""}},
+        {"Right", {Qt::Key_Right, ""}},           {"Up", {Qt::Key_Up, ""}},
+        {"Down", {Qt::Key_Down, ""}},             {"Delete", {Qt::Key_Delete, "\x7f"}},
+        {"Escape", {Qt::Key_Escape, "\x1b"}},     {"Home", {Qt::Key_Home, ""}},
+        {"End", {Qt::Key_End, ""}},               {"Space", {Qt::Key_Space, " "}},
+    };
+    return keys;
+}
+
+// The key a keyboard would report for a typed character: its upper-case letter, the
+// code of the character otherwise.
+KeyStroke StrokeFor(const std::string& key) {
+    auto named = NamedKeys().find(key);
+    if (named != NamedKeys().end()) return named->second;
+    QString text = QString::fromStdString(key);
+    char32_t code = text.isEmpty() ? 0 : text.toUcs4().front();
+    if (code >= 'a' && code <= 'z') code -= 'a' - 'A';
+    return {static_cast<Qt::Key>(code), text};
+}
+
+void Activate(QWidget& window) {
+    if (QApplication::activeWindow() == &window) return;
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+}
+
+QWidget& FocusedWidget(RectControl& control) {
+    QWidget& widget = *control.Host().widget;
+    Activate(*widget.window());
+    control.SetFocus();
+    return widget;
+}
+
+void Click(QWidget& widget, const KeyStroke& stroke, Qt::KeyboardModifiers modifiers) {
+    QTest::sendKeyEvent(QTest::Click, &widget, stroke.key, stroke.text, modifiers);
+}
+
+}  // namespace
+
+void PressKey(RectControl& control, const std::string& key) {
+    Click(FocusedWidget(control), StrokeFor(key), Qt::NoModifier);
+}
+
+void TypeText(RectControl& control, const std::string& text) {
+    for (char32_t c : QString::fromStdString(text).toUcs4()) PressKey(control, QString::fromUcs4(&c, 1).toStdString());
+}
+
+void PressChord(RectControl& control, const std::string& key) {
+    Click(FocusedWidget(control), StrokeFor(key), Qt::ControlModifier);
+}
+
+void PressKeyInWindow(Window& window, const std::string& key) {
+    QWidget& frame = *window.Host().frame;
+    Activate(frame);
+    Click(frame, StrokeFor(key), Qt::NoModifier);
+}
+
+}  // namespace fw::testing

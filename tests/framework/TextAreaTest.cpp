@@ -1,0 +1,71 @@
+// The text area's CR line ends, its appends and its bold runs.
+#include "FrameworkTest.h"
+
+#include "framework/TextArea.h"
+
+#include <string>
+
+namespace {
+
+class TextAreaTest : public FrameworkTest {
+protected:
+    void SetUp() override {
+        area = &OpenWindow().New<fw::TextArea>("area");
+        area->SetProperties({.bounds = {10, 10, 300, 120}});
+    }
+    fw::TextArea* area = nullptr;
+};
+
+TEST_F(TextAreaTest, LineEndsAreCrBothWays) {
+    const std::string nbsp = "\xC2\xA0";
+    area->SetText("one\rtwo" + nbsp + "words\r\rfour");
+    EXPECT_EQ(area->Text(), "one\rtwo" + nbsp + "words\r\rfour");
+    EXPECT_EQ(area->Length(), 19);
+    area->SetText("");
+    fw::testing::TypeText(*area, "a");
+    fw::testing::PressKey(*area, "Return");
+    fw::testing::TypeText(*area, "b");
+    EXPECT_EQ(area->Text(), "a\rb");
+}
+
+TEST_F(TextAreaTest, AppendAddsAtTheEndAndShowsIt) {
+    std::string lines;
+    for (int i = 0; i < 200; ++i) lines += "line " + std::to_string(i) + "\r";
+    area->SetText("start");
+    area->AppendText(" more\r");
+    area->AppendText(lines);
+    EXPECT_EQ(area->Text(), "start more\r" + lines);
+    EXPECT_EQ(area->Length(), static_cast<int64_t>(area->Text().size()));
+    EXPECT_TRUE(area->IsEndInView());
+    area->SetText(lines);
+    EXPECT_FALSE(area->IsEndInView());
+}
+
+TEST_F(TextAreaTest, AppendWhileHiddenIsInViewOnceShown) {
+    area->SetVisible(false);
+    for (int i = 0; i < 100; ++i) area->AppendText("report line\r");
+    area->SetVisible(true);
+    fw::testing::ProcessEvents();
+    EXPECT_TRUE(area->IsEndInView());
+}
+
+TEST_F(TextAreaTest, BoldCoversExactlyTheRange) {
+    area->SetText("Title\rbody text");
+    area->StyledText().SetBold(0, 6, true);  // the title and its CR
+    for (int64_t i = 0; i < area->Length(); ++i) EXPECT_EQ(area->StyledText().Bold(i), i < 6) << "at " << i;
+    area->AppendText(" and more");
+    EXPECT_FALSE(area->StyledText().Bold(area->Length() - 1));
+    area->StyledText().SetBold(1, 2, false);
+    EXPECT_TRUE(area->StyledText().Bold(0));
+    EXPECT_FALSE(area->StyledText().Bold(1));
+    EXPECT_TRUE(area->StyledText().Bold(3));
+}
+
+TEST_F(TextAreaTest, ReadOnlyAreaTakesNoTyping) {
+    area->SetProperties({.bounds = {10, 10, 300, 120}, .Value = "fixed", .ReadOnly = true});
+    fw::testing::TypeText(*area, "x");
+    EXPECT_EQ(area->Text(), "fixed");
+    EXPECT_TRUE(area->ReadOnly());
+}
+
+}  // namespace
