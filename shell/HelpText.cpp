@@ -103,7 +103,7 @@ std::string Build() {
                  "Journal of Behavioral Development, 38(1), 98-110.",
         /* 41 */ "",
         /* 42 */ Rule(80),
-        /* 43 */ CopyrightLine + " This program may be copied and passed on freely for research "
+        /* 43 */ std::string(CopyrightLine) + " This program may be copied and passed on freely for research "
                  "and teaching, provided that it is distributed unchanged and free of charge.",
         /* 44 */ "",
         /* 45 */ "To cite this program: Quendrel 2.0 [Computer software]. (2026).",

@@ -1,0 +1,58 @@
+#include "shell/helpWnd.h"
+
+#include "analysis/ControlWnd.h"
+#include "framework/Event.h"
+#include "framework/EventNames.h"
+#include "framework/Text.h"
+#include "shell/HelpText.h"
+#include "shell/MenuBar1.h"
+#include "shell/helpWndLayout.h"
+
+namespace {
+const char* const kClassName = "helpWnd.helpWnd";
+const char* const kAppendedText = "Error message";
+}  // namespace
+
+helpWnd::helpWnd() : fw::Window(kClassName) {}
+
+class helpWnd& helpWnd() { return fw::ImplicitWindow<class helpWnd>(kClassName); }
+
+void helpWnd::Layout() {
+    SetMenuBar(&MenuBar1());
+    SetProperties(helpWndLayout::Window);
+}
+
+void helpWnd::CreateControls() { CreateControls0(); }
+
+void helpWnd::CreateControls0() {
+    New<fw::TextArea>("EditField1");
+    fw::TextAreaProperties properties = helpWndLayout::EditField1;
+    properties.Value = HelpText();
+    EditField1()->SetProperties(properties);
+    fw::AddHandler(EditField1()->Open, this, &helpWnd::EditField1_Open);
+}
+
+// Only the title line and the carriage return that ends it are bold.
+void helpWnd::EditField1_Open(fw::TextArea& /*area*/) {
+    EditField1()->SetTextFont("System");
+    EditField1()->SetTextSize(0);
+    fw::StyledText styled = EditField1()->StyledText();
+    EditField1()->AppendText(kAppendedText);
+    const std::string title = fw::NthField(HelpText(), fw::Chr(13), 1);
+    styled.SetBold(0, fw::Len(title) + 1, true);
+}
+
+void helpWnd::AddMenuHandlers() {
+    AddMenuHandler("ControlItem", [this] { return ControlItem_Action(); });
+}
+
+bool helpWnd::ControlItem_Action() {
+    ControlWnd().Show();
+    return true;
+}
+
+bool helpWnd::IsEventImplemented(const std::string& eventName) const {
+    return fw::IsAmong(eventName, {"Layout", "CreateControls", "AddMenuHandlers"});
+}
+
+fw::Handle<fw::TextArea> helpWnd::EditField1() const { return ControlByName<fw::TextArea>("EditField1"); }
