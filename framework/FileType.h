@@ -1,6 +1,7 @@
 #pragma once
 // A document type. Converted to text it registers itself once with the framework and
 // yields its name; setting any property withdraws the registration.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ private:
     std::string name_, extensions_, macType_, macCreator_, mimeType_, conformsTo_, uti_;
     bool imported_ = false;
     bool registered_ = false;
+    std::size_t registration_ = 0;  // its entry in FileTypeRegistrations() while registered
 };
 
 // What a registration handed to the framework.

@@ -20,7 +20,8 @@ std::string Mid(const std::string& text, int64_t start, int64_t count);
 std::string NthField(const std::string& text, const std::string& separator, int64_t n);
 // The decimal number the text begins with (leading spaces skipped); 0 when there is
 // none. Never NaN or infinite: "nan", "inf" and hex are not numbers, and a number too
-// large for a double reads as 0.
+// large for a double reads as the largest finite double with its sign, so that it stays
+// out of any range check (one too small reads as 0).
 double Val(const std::string& text);
 // The value by a mask such as "+.000" or ".000" or "#.##"; the decimal point is ".".
 std::string Format(double value, const std::string& mask);

@@ -1,0 +1,29 @@
+#include "framework/FolderItem.h"
+
+#include "framework/Desktop.h"
+#include "framework/FileType.h"
+
+#include <sys/stat.h>
+
+namespace fw {
+
+std::string FolderItem::Name() const {
+    const std::size_t last = path_.find_last_not_of('/');
+    if (last == std::string::npos) return path_;  // empty, or the root folder
+    const std::size_t slash = path_.rfind('/', last);
+    const std::size_t first = slash == std::string::npos ? 0 : slash + 1;
+    return path_.substr(first, last + 1 - first);
+}
+
+bool FolderItem::Exists() const {
+    struct stat info {};
+    return ::stat(path_.c_str(), &info) == 0;
+}
+
+std::shared_ptr<FolderItem> GetOpenFolderItem(const std::string& fileTypeName) {
+    const auto path = CurrentDesktop().ChooseFileToOpen(NameFilterFor(fileTypeName));
+    if (!path) return nullptr;
+    return std::make_shared<FolderItem>(*path);
+}
+
+}  // namespace fw
