@@ -74,7 +74,7 @@ TEST(HelpText, FixedLinesStandAsWritten) {
     for (const auto& [n, text] : fixed) EXPECT_EQ(lines[n], text) << "line " << n;
     for (int n : {2, 4, 6, 8, 11, 19, 30, 32, 33, 35, 37, 39, 41, 44, 46})
         EXPECT_EQ(lines[n], "") << "line " << n;
-    EXPECT_EQ(lines[43].rfind(CopyrightLine + " ", 0), 0u);
+    EXPECT_EQ(lines[43].rfind(std::string(CopyrightLine) + " ", 0), 0u);
 }
 
 TEST(HelpText, TabsStandOnlyInTheExample) {
@@ -96,7 +96,7 @@ TEST(HelpText, RulesHoldEnDashesOnlyAndNonAsciiStaysInRulesAndCopyright) {
     for (int n = 1; n <= 47; ++n) {
         if (kRules.count(n)) continue;
         std::string rest = lines[n];
-        if (rest.rfind(CopyrightLine, 0) == 0) rest.erase(0, CopyrightLine.size());
+        if (rest.rfind(CopyrightLine, 0) == 0) rest.erase(0, std::string(CopyrightLine).size());
         EXPECT_TRUE(IsAscii(rest)) << "line " << n;
     }
 }
