@@ -11,8 +11,16 @@ namespace fw::detail {
 
 QColor ToQColor(Color color) { return QColor(QRgb(0xFF000000u | (color & 0xFFFFFFu))); }
 
-QFont MakeFont(const FontStyle& style) {
+// The layouts were drawn for a narrow sans-serif system font; a wider one would cut
+// labels such as "Predictor Variables:" short.
+QFont SystemFont() {
     QFont font = QApplication::font();
+    font.setFamilies({"Liberation Sans", "Arimo", "Helvetica", "Arial", font.family()});
+    return font;
+}
+
+QFont MakeFont(const FontStyle& style) {
+    QFont font = SystemFont();
     if (style.FontName != "System") font.setFamily(QString::fromStdString(style.FontName));
     int pixels = style.FontSize > 0 ? static_cast<int>(std::lround(style.FontSize)) : kDefaultPixelSize;
     font.setPixelSize(std::max(pixels, 1));
