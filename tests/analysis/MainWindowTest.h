@@ -1,7 +1,8 @@
 #pragma once
 // The fixture of the main window's tests: a scripted desktop, the main window opened
-// as start-up opens it, and a clean runtime afterwards.
+// as start-up leaves it, and a clean runtime afterwards.
 #include "analysis/ControlWnd.h"
+#include "analysis/FileTypes1.h"
 #include "framework/testing/Interaction.h"
 #include "framework/testing/ScriptedDesktop.h"
 
@@ -11,6 +12,12 @@
 
 class MainWindowTest : public ::testing::Test {
 protected:
+    // The file type as start-up registers it, once per process; and the window made
+    // active, as the event loop makes it for a user.
+    void SetUp() override {
+        if (FileTypes1::Text().IsNil()) FileTypes1::Initialize();
+        fw::testing::ProcessEvents();
+    }
     void TearDown() override { fw::testing::ResetRuntime(); }
 
     // A report on screen, as Load Data leaves one.
