@@ -1,13 +1,10 @@
 // The Load Data command driven through the real main window: a mouse press on
 // "Load Data", the dialog answered by the scripted desktop.
-#include "analysis/ControlWnd.h"
 #include "analysis/Copyright.h"
-#include "analysis/FileTypes1.h"
 #include "analysis/InputChecks.h"
 #include "framework/Date.h"
 #include "framework/Text.h"
-#include "framework/testing/Interaction.h"
-#include "framework/testing/ScriptedDesktop.h"
+#include "tests/analysis/MainWindowTest.h"
 #include "tests/framework/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -34,32 +31,26 @@ std::vector<std::string> SplitAtCR(const std::string& text) {
     return lines;
 }
 
-class LoadDataTest : public ::testing::Test {
+class LoadDataTest : public MainWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!FileTypes1::pText) FileTypes1::Initialize();
-    }
-    void TearDown() override { fw::testing::ResetRuntime(); }
 
     // Types the two fields' texts and presses Load Data; the dialog answers with the
     // file, or cancels when there is none.
     void Run(const std::string& predictors, const std::string& rSquared, std::optional<std::string> path) {
-        window.pFld()->SetText(predictors);
-        window.RyFld()->SetText(rSquared);
+        w.pFld()->SetText(predictors);
+        w.RyFld()->SetText(rSquared);
         desktop->fileAnswers.push_back(path);
-        fw::testing::MouseDown(*window.calcBtn());
+        fw::testing::MouseDown(*w.calcBtn());
     }
     std::string Data(const std::string& contents) { return folder.Write("example.txt", contents); }
-    std::string Report() { return window.ResultsFld()->Text(); }
+    std::string Report() { return w.ResultsFld()->Text(); }
     std::vector<std::string> ReportLines() { return SplitAtCR(Report()); }
     std::string DateLine() {
         fw::Date date(desktop->now);
         return "Date: " + date.ShortDate() + "  " + date.ShortTime();
     }
 
-    fw::testing::ScopedScriptedDesktop desktop;
     quendrel::testing::TempFolder folder;
-    class ControlWnd& window = ControlWnd();
 };
 
 TEST_F(LoadDataTest, WorkedExampleGivesTheWholeReport) {
@@ -74,7 +65,7 @@ TEST_F(LoadDataTest, WorkedExampleGivesTheWholeReport) {
         "X4" + Spaces(19) + "+.480" + Spaces(11) + "+.470" + Spaces(12) + "+.645" + Spaces(15) + CR + kRule + CR +
         " R-sq = 0.35          Average importance = .250" + CR + CR + "  " + CopyrightLine + CR + CR + CR;
     EXPECT_EQ(Report(), expected);
-    EXPECT_TRUE(window.ResultsFld()->Visible());
+    EXPECT_TRUE(w.ResultsFld()->Visible());
     EXPECT_TRUE(desktop->messages.empty());
     ASSERT_EQ(desktop->filtersAsked.size(), 1u);
     EXPECT_EQ(desktop->filtersAsked[0], "Text files (*.txt *.dat)");
@@ -101,14 +92,14 @@ TEST_F(LoadDataTest, BadInputsAreToldAndNothingElseHappens) {
         SCOPED_TRACE(std::string("pFld '") + c.predictors + "', RyFld '" + c.rSquared + "'");
         desktop->messages.clear();
         desktop->fileAnswers.clear();
-        window.calcBtn()->SetFocus();
+        w.calcBtn()->SetFocus();
         Run(c.predictors, c.rSquared, Data(kExample));
         ASSERT_EQ(desktop->messages.size(), 1u);
         EXPECT_EQ(desktop->messages[0], c.message + fw::EndOfLine());
-        EXPECT_EQ(window.pFld()->HasFocus(), c.focusInPredictors);
-        EXPECT_EQ(window.RyFld()->HasFocus(), !c.focusInPredictors);
+        EXPECT_EQ(w.pFld()->HasFocus(), c.focusInPredictors);
+        EXPECT_EQ(w.RyFld()->HasFocus(), !c.focusInPredictors);
         EXPECT_TRUE(desktop->filtersAsked.empty());
-        EXPECT_FALSE(window.ResultsFld()->Visible());
+        EXPECT_FALSE(w.ResultsFld()->Visible());
         EXPECT_EQ(Report(), "");
     }
 }
@@ -116,7 +107,7 @@ TEST_F(LoadDataTest, BadInputsAreToldAndNothingElseHappens) {
 TEST_F(LoadDataTest, RangeEdgesPass) {
     for (auto [predictors, rSquared, rows] : {std::tuple{"2", ".01", 2u}, std::tuple{"99", ".99", 99u}}) {
         SCOPED_TRACE(predictors);
-        window.ResultsFld()->SetText("");
+        w.ResultsFld()->SetText("");
         Run(predictors, rSquared, Data(kExample));
         EXPECT_TRUE(desktop->messages.empty());
         EXPECT_EQ(ReportLines().size(), rows + 13);  // 12 lines around the rows, and the empty tail
@@ -146,7 +137,7 @@ TEST_F(LoadDataTest, CancellingTheDialogChangesNothing) {
 TEST_F(LoadDataTest, AChosenFileThatIsGoneEndsSilently) {
     Run("4", ".35", folder.PathOf("missing.txt"));
     EXPECT_TRUE(desktop->messages.empty());
-    EXPECT_FALSE(window.ResultsFld()->Visible());
+    EXPECT_FALSE(w.ResultsFld()->Visible());
 }
 
 TEST_F(LoadDataTest, ReadsExactlyOneLinePerPredictor) {
@@ -169,7 +160,7 @@ TEST_F(LoadDataTest, ReadsExactlyOneLinePerPredictor) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
-        window.ResultsFld()->SetText("");
+        w.ResultsFld()->SetText("");
         Run(c.predictors, ".35", Data(c.contents));
         std::vector<std::string> lines = ReportLines();
         ASSERT_GE(lines.size(), 6 + c.rows.size());
@@ -207,8 +198,8 @@ TEST_F(LoadDataTest, BoundsCheckReportsTheFirstBadValueAndStillReports) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
         desktop->messages.clear();
-        window.ResultsFld()->SetText("");
-        window.RyFld()->SetFocus();
+        w.ResultsFld()->SetText("");
+        w.RyFld()->SetFocus();
         Run("2", ".35", Data(c.contents));
         std::vector<std::string> lines = ReportLines();
         ASSERT_GE(lines.size(), 11u);
@@ -216,7 +207,7 @@ TEST_F(LoadDataTest, BoundsCheckReportsTheFirstBadValueAndStillReports) {
         if (c.message) {
             ASSERT_EQ(desktop->messages.size(), 1u);
             EXPECT_EQ(desktop->messages[0], *c.message);
-            EXPECT_TRUE(window.pFld()->HasFocus());
+            EXPECT_TRUE(w.pFld()->HasFocus());
             EXPECT_TRUE(warned);
             EXPECT_EQ(lines[11], "");
         } else {
@@ -236,7 +227,7 @@ TEST_F(LoadDataTest, ReportsPileUpRunAfterRun) {
 }
 
 TEST_F(LoadDataTest, TextTypedIntoTheAreaIsFollowedDirectly) {
-    window.ResultsFld()->SetText("my notes");
+    w.ResultsFld()->SetText("my notes");
     Run("2", ".35", Data(kExample));
     EXPECT_EQ(SplitAtCR(Report())[0], "my notes" + DateLine());
 }
@@ -259,7 +250,7 @@ TEST_F(LoadDataTest, AnUnreadableFileIsOneMessageAndEarlierReportsStay) {
     ASSERT_EQ(desktop->messages.size(), 1u);
     EXPECT_NE(desktop->messages[0].find("IOException"), std::string::npos);
     EXPECT_EQ(Report(), before);
-    EXPECT_TRUE(window.ResultsFld()->Visible());
+    EXPECT_TRUE(w.ResultsFld()->Visible());
 }
 
 }  // namespace
