@@ -4,6 +4,8 @@
 #include "framework/detail/Styling.h"
 #include "framework/detail/WidgetHost.h"
 
+#include <algorithm>
+
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -87,6 +89,16 @@ void TextArea::SetTextSize(double size) {
 }
 
 bool TextArea::ReadOnly() const { return Host().As<AreaWidget>().isReadOnly(); }
+
+void TextArea::SetSelStart(int64_t position) {
+    auto& area = Host().As<AreaWidget>();
+    QTextCursor cursor(area.document());
+    cursor.setPosition(static_cast<int>(std::clamp<int64_t>(position, 0, Length())));
+    area.setTextCursor(cursor);
+    area.ensureCursorVisible();
+}
+
+int64_t TextArea::SelStart() const { return Host().As<AreaWidget>().textCursor().position(); }
 
 bool TextArea::IsEndInView() const {
     auto& area = Host().As<AreaWidget>();

@@ -42,6 +42,9 @@ public:
     void SetTextSize(double size);
     bool ReadOnly() const;
     bool IsEndInView() const;
+    // Moves the insertion point to that character position and brings it into view.
+    void SetSelStart(int64_t position);
+    int64_t SelStart() const;
 
     Event<bool(TextArea&, const std::string&)> KeyDown;
     Event<void(TextArea&)> Open;

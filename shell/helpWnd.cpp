@@ -40,6 +40,7 @@ void helpWnd::EditField1_Open(fw::TextArea& /*area*/) {
     EditField1()->AppendText(kAppendedText);
     const std::string title = fw::NthField(HelpText(), fw::Chr(13), 1);
     styled.SetBold(0, fw::Len(title) + 1, true);
+    EditField1()->SetSelStart(0);  // the append left the end in view; a reader starts at the title
 }
 
 void helpWnd::AddMenuHandlers() {

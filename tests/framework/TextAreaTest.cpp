@@ -41,6 +41,18 @@ TEST_F(TextAreaTest, AppendAddsAtTheEndAndShowsIt) {
     EXPECT_FALSE(area->IsEndInView());
 }
 
+TEST_F(TextAreaTest, MovingTheInsertionPointBringsItIntoView) {
+    std::string lines;
+    for (int i = 0; i < 200; ++i) lines += "line " + std::to_string(i) + "\r";
+    area->AppendText(lines);
+    area->SetSelStart(0);
+    EXPECT_EQ(area->SelStart(), 0);
+    EXPECT_FALSE(area->IsEndInView());
+    area->SetSelStart(1 << 30);  // past the end: at the end
+    EXPECT_EQ(area->SelStart(), area->Length());
+    EXPECT_TRUE(area->IsEndInView());
+}
+
 TEST_F(TextAreaTest, AppendWhileHiddenIsInViewOnceShown) {
     area->SetVisible(false);
     for (int i = 0; i < 100; ++i) area->AppendText("report line\r");
