@@ -31,9 +31,9 @@ int Picture::Height() const { return image_->image.height(); }
 
 std::string ResourcesFolder() {
     if (ChosenFolder()) return *ChosenFolder();
-    QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
-    if (QDir(beside).exists()) return beside.toStdString();
-    return QUENDREL_INSTALLED_RESOURCES;
+    QDir bin(QCoreApplication::applicationDirPath());
+    if (bin.exists(QStringLiteral("resources"))) return bin.filePath(QStringLiteral("resources")).toStdString();
+    return QDir::cleanPath(bin.filePath(QStringLiteral(QUENDREL_RESOURCES_FROM_BINDIR))).toStdString();
 }
 
 // The empty text puts the default search back.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Regenerates the application's three pictures in resources/ from plain shapes and
-# the DejaVu fonts, using ImageMagick 6 (Debian's imagemagick package).
+# Regenerates the application's three pictures and its desktop icon in resources/ from
+# plain shapes and the DejaVu fonts, using ImageMagick 6 (Debian's imagemagick package).
 # Usage: scripts/make-pictures.sh   (set CONVERT to choose another convert binary)
 set -euo pipefail
 
@@ -14,12 +14,13 @@ LIGHT='#6cc8bb'     # highlight at the top left of the body
 EDGE='#1b5e56'      # darker outline
 TITLE='#17465e'     # dark teal-blue type
 
-# draw_piece WIDTH HEIGHT FILE
-# A square body with knobs on the top and right and sockets on the left and bottom.
+# draw_piece WIDTH HEIGHT FILE [BACKGROUND]
+# A square body with knobs on the top and right and sockets on the left and bottom,
+# on white unless another background is given ("none" for transparent).
 # Every length derives from the smaller side, so each size is drawn afresh rather
 # than scaled from another.
 draw_piece() {
-    local w=$1 h=$2 file=$3
+    local w=$1 h=$2 file=$3 background=${4:-white}
     local u=$(( w < h ? w : h ))
     local s=$(( u * 56 / 100 ))     # body side
     local r=$(( u * 12 / 100 ))     # knob and socket radius
@@ -50,10 +51,10 @@ draw_piece() {
     "$CONVERT" -size "${g}x${g}" "gradient:$LIGHT-$FILL" -rotate -45 \
         -gravity center -crop "${w}x${h}+0+0" +repage "$WORK/shade.png"
 
-    "$CONVERT" -size "${w}x${h}" xc:white \
+    "$CONVERT" -size "${w}x${h}" "xc:$background" \
         \( -size "${w}x${h}" "xc:$EDGE" \) "$WORK/shape.png" -composite \
         "$WORK/shade.png" "$WORK/inner.png" -composite \
-        +dither -colors 64 "$file"
+        +dither -colors 64 -strip "$file"
 }
 
 # The title: the product name over a thin accent line; rows 55 and below stay white
@@ -70,3 +71,5 @@ draw_title() {
 draw_piece 128 128 "$OUT/puzzle128.gif"
 draw_piece 256 257 "$OUT/puzzle256.gif"
 draw_title "$OUT/Quendreltitle.png"
+# The desktop's launcher icon: the same piece, transparent around it.
+draw_piece 256 256 "$OUT/quendrel.png" none

@@ -3,14 +3,24 @@
 #include "framework/TextArea.h"
 #include "framework/detail/KeyText.h"
 
+#include <QFontMetricsF>
+
 namespace fw::detail {
 
-AreaWidget::AreaWidget(TextArea& control, QWidget* parent) : QPlainTextEdit(parent), control_(control) {}
+AreaWidget::AreaWidget(TextArea& control, QWidget* parent) : QPlainTextEdit(parent), control_(control) {
+    SetTabStops();
+}
 
 bool AreaWidget::event(QEvent* event) {
     if (OfferKeyPress(*event, [this](const std::string& key) { return control_.KeyDown.Raise(control_, key); }))
         return true;
+    if (event->type() == QEvent::FontChange) SetTabStops();
     return QPlainTextEdit::event(event);
 }
+
+// The program's tab-laid tables were drawn for narrow tab stops: a word such as
+// "Model" spans one, a name such as "X1" does not. The toolkit's 80 pixels spread
+// such a table wider than its window.
+void AreaWidget::SetTabStops() { setTabStopDistance(4 * QFontMetricsF(font()).averageCharWidth()); }
 
 }  // namespace fw::detail

@@ -17,6 +17,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void SetTabStops();
     TextArea& control_;
 };
 

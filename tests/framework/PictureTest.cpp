@@ -4,6 +4,9 @@
 #include "framework/Canvas.h"
 #include "framework/Picture.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 namespace {
 
 class PictureTest : public FrameworkTest {
@@ -30,6 +33,15 @@ TEST_F(PictureTest, MissingOrUndecodableFileGivesNothing) {
     fw::SetResourcesFolder(FIXTURES_DIR);
     EXPECT_EQ(fw::Picture::OpenFromApp("no-such-picture.png"), nullptr);
     EXPECT_EQ(fw::Picture::OpenFromApp("not-a-picture.png"), nullptr);
+}
+
+// No resources/ beside the test executable: an installed program's share folder,
+// found from the executable's bin folder whatever the installation prefix.
+TEST_F(PictureTest, FallsBackToTheShareFolderBesideTheExecutablesFolder) {
+    fw::SetResourcesFolder("");
+    QDir bin(QCoreApplication::applicationDirPath());
+    ASSERT_FALSE(bin.exists("resources"));
+    EXPECT_EQ(fw::ResourcesFolder(), QDir::cleanPath(bin.filePath("../share/quendrel/resources")).toStdString());
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 #include "FrameworkTest.h"
 
 #include "framework/TextArea.h"
+#include "framework/detail/AreaWidget.h"
+#include "framework/detail/WidgetHost.h"
+
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <string>
 
@@ -78,6 +83,20 @@ TEST_F(TextAreaTest, ReadOnlyAreaTakesNoTyping) {
     fw::testing::TypeText(*area, "x");
     EXPECT_EQ(area->Text(), "fixed");
     EXPECT_TRUE(area->ReadOnly());
+}
+
+// A header whose first word is wider than a tab stop over rows whose names are not,
+// as in the help text's example: the columns line up and each row keeps to one line.
+TEST_F(TextAreaTest, TabsLayOutANarrowTable) {
+    area->SetProperties({.bounds = {0, 0, 551, 498}, .Value = "Model\t\tbeta\t\tr\t\tPratt\rX1\t\t\t.18\t\t.25\t\t.129"});
+    fw::testing::ProcessEvents();
+    auto& widget = area->Host().As<fw::detail::AreaWidget>();
+    const QTextBlock header = widget.document()->firstBlock(), row = header.next();
+    auto x = [&](const QTextBlock& block, int at) { return block.layout()->lineAt(0).cursorToX(at); };
+    EXPECT_EQ(x(header, 7), x(row, 5));    // beta over .18
+    EXPECT_EQ(x(header, 13), x(row, 10));  // r over .25
+    EXPECT_EQ(x(header, 16), x(row, 15));  // Pratt over .129
+    EXPECT_EQ(row.layout()->lineCount(), 1);
 }
 
 }  // namespace
