@@ -58,6 +58,8 @@ TEST_F(HelpWndTest, TextIsTheHelpTextFollowedDirectlyByOneErrorMessage) {
     EXPECT_EQ(area->TextFont(), "System");
     EXPECT_EQ(area->TextSize(), 0);
     EXPECT_FALSE(area->ReadOnly());
+    EXPECT_EQ(area->SelStart(), 0);  // opens at the title, not at the appended end
+    EXPECT_FALSE(area->IsEndInView());
 }
 
 // "Quendrel" and the CR after it, positions 0 to 8; nothing after.
