@@ -29,7 +29,7 @@ Qt::Alignment LabelAlignment(const LabelProperties& p) {
 }  // namespace
 
 Label::Label(Window& owner, std::string name)
-    : RectControl(owner, std::move(name), detail::MakeHost<LabelWidget>(owner, *this, false)) {
+    : TextControl(owner, std::move(name), detail::MakeHost<LabelWidget>(owner, *this, false)) {
     SetProperties(LabelProperties{});
 }
 
@@ -49,24 +49,6 @@ void Label::SetProperties(const LabelProperties& p) {
 
 std::string Label::Text() const { return Host().As<LabelWidget>().raw; }
 void Label::SetText(const std::string& text) { Host().As<LabelWidget>().SetRaw(text); }
-
-std::string Label::TextFont() const { return Host().font.FontName; }
-
-void Label::SetTextFont(const std::string& font) {
-    detail::ChangeFont(Host(), Host().font, [&](FontStyle& s) { s.FontName = font; });
-}
-
-double Label::TextSize() const { return Host().font.FontSize; }
-
-void Label::SetTextSize(double size) {
-    detail::ChangeFont(Host(), Host().font, [&](FontStyle& s) { s.FontSize = size; });
-}
-
-bool Label::Bold() const { return Host().font.Bold; }
-
-void Label::SetBold(bool bold) {
-    detail::ChangeFont(Host(), Host().font, [&](FontStyle& s) { s.Bold = bold; });
-}
 
 Color Label::TextColor() const { return Host().font.TextColor; }
 int Label::TextAlignment() const { return Host().As<LabelWidget>().textAlignment; }

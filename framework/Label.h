@@ -1,10 +1,10 @@
 #pragma once
-#include "framework/Control.h"
+#include "framework/TextControl.h"
 #include "framework/Event.h"
 
 namespace fw {
 
-class Label : public RectControl {
+class Label : public TextControl {
 public:
     Label(Window& owner, std::string name);
     ~Label() override;
@@ -14,12 +14,6 @@ public:
 
     std::string Text() const;
     void SetText(const std::string& text);
-    std::string TextFont() const;
-    void SetTextFont(const std::string& font);
-    double TextSize() const;
-    void SetTextSize(double size);
-    bool Bold() const;
-    void SetBold(bool bold);
     Color TextColor() const;
     int TextAlignment() const;
 

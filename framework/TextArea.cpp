@@ -40,7 +40,7 @@ void ApplyLook(AreaWidget& area, const TextAreaProperties& p) {
 }  // namespace
 
 TextArea::TextArea(Window& owner, std::string name)
-    : RectControl(owner, std::move(name), detail::MakeHost<AreaWidget>(owner, *this, true)) {
+    : TextControl(owner, std::move(name), detail::MakeHost<AreaWidget>(owner, *this, true)) {
     SetProperties(TextAreaProperties{});
 }
 
@@ -75,18 +75,6 @@ void TextArea::AppendText(const std::string& text) {
 }
 
 int64_t TextArea::Length() const { return Host().As<AreaWidget>().document()->characterCount() - 1; }
-
-std::string TextArea::TextFont() const { return Host().font.FontName; }
-
-void TextArea::SetTextFont(const std::string& font) {
-    detail::ChangeFont(Host(), Host().font, [&](FontStyle& s) { s.FontName = font; });
-}
-
-double TextArea::TextSize() const { return Host().font.FontSize; }
-
-void TextArea::SetTextSize(double size) {
-    detail::ChangeFont(Host(), Host().font, [&](FontStyle& s) { s.FontSize = size; });
-}
 
 bool TextArea::ReadOnly() const { return Host().As<AreaWidget>().isReadOnly(); }
 

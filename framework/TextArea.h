@@ -2,7 +2,7 @@
 // A multi-line, scrollable text area. Its text uses CR as line end: the area shows
 // each CR as a line break and hands typed line breaks back as CR. An append costs the
 // appended text, not the whole text, and brings the end of the text into view.
-#include "framework/Control.h"
+#include "framework/TextControl.h"
 #include "framework/Event.h"
 
 #include <cstdint>
@@ -22,7 +22,7 @@ private:
     TextArea& area_;
 };
 
-class TextArea : public RectControl {
+class TextArea : public TextControl {
 public:
     TextArea(Window& owner, std::string name);
     ~TextArea() override;
@@ -36,10 +36,6 @@ public:
     int64_t Length() const;  // characters, without building the text
     fw::StyledText StyledText() { return fw::StyledText(*this); }
 
-    std::string TextFont() const;
-    void SetTextFont(const std::string& font);
-    double TextSize() const;
-    void SetTextSize(double size);
     bool ReadOnly() const;
     bool IsEndInView() const;
     // Moves the insertion point to that character position and brings it into view.

@@ -30,7 +30,7 @@ QPalette FieldPalette(const QPalette& base, const TextFieldProperties& p) {
 }  // namespace
 
 TextField::TextField(Window& owner, std::string name)
-    : RectControl(owner, std::move(name), detail::MakeHost<FieldWidget>(owner, *this, true)) {
+    : TextControl(owner, std::move(name), detail::MakeHost<FieldWidget>(owner, *this, true)) {
     SetProperties(TextFieldProperties{});
 }
 
@@ -57,24 +57,6 @@ void TextField::SetProperties(const TextFieldProperties& p) {
 
 std::string TextField::Text() const { return Host().As<FieldWidget>().text().toStdString(); }
 void TextField::SetText(const std::string& text) { Host().As<FieldWidget>().setText(QString::fromStdString(text)); }
-
-std::string TextField::TextFont() const { return Host().font.FontName; }
-
-void TextField::SetTextFont(const std::string& font) {
-    detail::ChangeFont(Host(), Host().font, [&](FontStyle& s) { s.FontName = font; });
-}
-
-double TextField::TextSize() const { return Host().font.FontSize; }
-
-void TextField::SetTextSize(double size) {
-    detail::ChangeFont(Host(), Host().font, [&](FontStyle& s) { s.FontSize = size; });
-}
-
-bool TextField::Bold() const { return Host().font.Bold; }
-
-void TextField::SetBold(bool bold) {
-    detail::ChangeFont(Host(), Host().font, [&](FontStyle& s) { s.Bold = bold; });
-}
 
 bool TextField::ReadOnly() const { return Host().As<FieldWidget>().isReadOnly(); }
 int TextField::MaximumCharactersAllowed() const { return Host().As<FieldWidget>().maxChars; }

@@ -2,12 +2,12 @@
 // A single-line text field. Its KeyDown event gets the key's text (8 Backspace, 9 Tab,
 // 13 Return, 28-31 the arrows, 127 forward delete, 27 Escape, else the typed text);
 // a handler that returns true swallows the key.
-#include "framework/Control.h"
+#include "framework/TextControl.h"
 #include "framework/Event.h"
 
 namespace fw {
 
-class TextField : public RectControl {
+class TextField : public TextControl {
 public:
     TextField(Window& owner, std::string name);
     ~TextField() override;
@@ -17,12 +17,6 @@ public:
 
     std::string Text() const;  // a CR in the text stands for a line break
     void SetText(const std::string& text);
-    std::string TextFont() const;
-    void SetTextFont(const std::string& font);
-    double TextSize() const;  // 0: the default size
-    void SetTextSize(double size);
-    bool Bold() const;
-    void SetBold(bool bold);
     bool ReadOnly() const;
     int MaximumCharactersAllowed() const;
     std::string ValidationMask() const;
