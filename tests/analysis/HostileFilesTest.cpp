@@ -116,6 +116,9 @@ const std::vector<HostileCase> kCases = {
          return f.Write("marks.txt", "a\xE2\x80\xA9z\t.1\t.1\nb\xEF\xB7\x90z\t.1\t.1\nc\xEF\xB7\x91z\t.1\t.1\nd\t.1\t.1\n");
      },
      ReportWithNames({"a" + R + "z", "b" + R + "z", "c" + R + "z", "d"})},
+    // A file name may hold a line feed; the report's "File:" line stays one line.
+    {"FileNameWithLineFeed", [](const TempFolder& f) { return f.Write("two\nlines.txt", kGoodFile); },
+     ReportWithNames({"x1", "x2", "x3", "x4"})},
     {"DevZero", [](const TempFolder&) { return std::string("/dev/zero"); }, OneMessage("it is a device, not a file")},
 };
 
