@@ -33,11 +33,24 @@ std::string SummaryLine(const PrattResults& results) {
            results.averageImportance + kLineEnd;
 }
 
+// A file's name may hold CR or LF; the heading's "File:" line must stay one line.
+std::string OneLine(const std::string& text) {
+    static const std::string replacement = fw::Chr(0xFFFD);
+    std::string line;
+    for (char c : text) {
+        if (c == '\r' || c == '\n')
+            line += replacement;
+        else
+            line += c;
+    }
+    return line;
+}
+
 }  // namespace
 
 std::vector<std::string> ReportPieces(const ReportHeading& heading, const PrattResults& results) {
     std::vector<std::string> pieces;
-    pieces.push_back("Date: " + heading.date + "  " + heading.time + kLineEnd + "File: " + heading.fileName +
+    pieces.push_back("Date: " + heading.date + "  " + heading.time + kLineEnd + "File: " + OneLine(heading.fileName) +
                      kLineEnd + kLineEnd);
     pieces.push_back(kRuleLine + kLineEnd);
     pieces.push_back(Columns(kHeaderTitles, kHeaderWidths));

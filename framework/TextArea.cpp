@@ -15,9 +15,13 @@ namespace {
 using detail::AreaWidget;
 
 // The program's text ends its lines with CR; the editor's paragraphs end with U+2029.
-// LF and CR LF are taken as line ends too.
+// LF and CR LF are taken as line ends too. The editor's own paragraph and frame marks
+// met in the program's text (a data file may hold them) become U+FFFD, or they would
+// split a line the program wrote as one.
 QString FromProgramText(const std::string& text) {
     QString converted = QString::fromStdString(text);
+    for (QChar mark : {QChar(QChar::ParagraphSeparator), QChar(0xFDD0), QChar(0xFDD1)})
+        converted.replace(mark, QChar(QChar::ReplacementCharacter));
     converted.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
     converted.replace(QChar('\r'), QChar::ParagraphSeparator);
     converted.replace(QChar('\n'), QChar::ParagraphSeparator);
