@@ -14,18 +14,31 @@ namespace {
 
 using detail::AreaWidget;
 
-// The program's text ends its lines with CR; the editor's paragraphs end with U+2029.
-// LF and CR LF are taken as line ends too. The editor's own paragraph and frame marks
-// met in the program's text (a data file may hold them) become U+FFFD, or they would
-// split a line the program wrote as one.
-QString FromProgramText(const std::string& text) {
+// The program's text ends its lines with CR. In the editor a line end is a line
+// separator (U+2028) within a paragraph, and every eighth one ends the paragraph
+// (U+2029): each paragraph costs the editor far more memory than its lines, and a
+// report holds thousands of short lines. LF and CR LF are taken as line ends too. The
+// editor's own line, paragraph and frame marks met in the program's text (a data file
+// may hold them) become U+FFFD, or they would split a line the program wrote as one.
+constexpr int kLinesPerParagraph = 8;
+
+QString FromProgramText(const std::string& text, int linesBefore = 0) {
     QString converted = QString::fromStdString(text);
-    for (QChar mark : {QChar(QChar::ParagraphSeparator), QChar(0xFDD0), QChar(0xFDD1)})
+    for (QChar mark : {QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator), QChar(0xFDD0), QChar(0xFDD1)})
         converted.replace(mark, QChar(QChar::ReplacementCharacter));
-    converted.replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator));
-    converted.replace(QChar('\r'), QChar::ParagraphSeparator);
-    converted.replace(QChar('\n'), QChar::ParagraphSeparator);
+    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+    int lines = linesBefore;
+    for (QChar& c : converted) {
+        if (c != QChar('\r') && c != QChar('\n')) continue;
+        const bool endsParagraph = ++lines % kLinesPerParagraph == 0;
+        c = endsParagraph ? QChar(QChar::ParagraphSeparator) : QChar(QChar::LineSeparator);
+    }
     return converted;
+}
+
+// How many lines the last paragraph already holds, so an append goes on counting.
+int LinesInLastParagraph(const QTextDocument& document) {
+    return static_cast<int>(document.lastBlock().text().count(QChar(QChar::LineSeparator)));
 }
 
 void ApplyLook(AreaWidget& area, const TextAreaProperties& p) {
@@ -63,6 +76,7 @@ void TextArea::SetProperties(const TextAreaProperties& p) {
 std::string TextArea::Text() const {
     QString raw = Host().As<AreaWidget>().document()->toRawText();
     raw.replace(QChar::ParagraphSeparator, QChar('\r'));
+    raw.replace(QChar::LineSeparator, QChar('\r'));
     return raw.toStdString();
 }
 
@@ -73,7 +87,7 @@ void TextArea::AppendText(const std::string& text) {
     auto& area = Host().As<AreaWidget>();
     QTextCursor end(area.document());
     end.movePosition(QTextCursor::End);
-    end.insertText(FromProgramText(text), QTextCharFormat());
+    end.insertText(FromProgramText(text, LinesInLastParagraph(*area.document())), QTextCharFormat());
     area.setTextCursor(end);
     area.ensureCursorVisible();
 }

@@ -110,12 +110,12 @@ const std::vector<HostileCase> kCases = {
          return f.PathOf("pipe.txt");
      },
      OneMessage("it is a pipe, not a file")},
-    // Characters the results area would take as paragraph or frame marks must not split a row.
+    // Characters the results area would take as line, paragraph or frame marks must not split a row.
     {"NamesHoldingBreakMarks",
      [](const TempFolder& f) {
-         return f.Write("marks.txt", "a\xE2\x80\xA9z\t.1\t.1\nb\xEF\xB7\x90z\t.1\t.1\nc\xEF\xB7\x91z\t.1\t.1\nd\t.1\t.1\n");
+         return f.Write("marks.txt", "a\xE2\x80\xA9z\t.1\t.1\nb\xEF\xB7\x90z\t.1\t.1\nc\xEF\xB7\x91z\t.1\t.1\nd\xE2\x80\xA8z\t.1\t.1\n");
      },
-     ReportWithNames({"a" + R + "z", "b" + R + "z", "c" + R + "z", "d"})},
+     ReportWithNames({"a" + R + "z", "b" + R + "z", "c" + R + "z", "d" + R + "z"})},
     // A file name may hold a line feed; the report's "File:" line stays one line.
     {"FileNameWithLineFeed", [](const TempFolder& f) { return f.Write("two\nlines.txt", kGoodFile); },
      ReportWithNames({"x1", "x2", "x3", "x4"})},

@@ -91,12 +91,15 @@ TEST_F(TextAreaTest, TabsLayOutANarrowTable) {
     area->SetProperties({.bounds = {0, 0, 551, 498}, .Value = "Model\t\tbeta\t\tr\t\tPratt\rX1\t\t\t.18\t\t.25\t\t.129"});
     fw::testing::ProcessEvents();
     auto& widget = area->Host().As<fw::detail::AreaWidget>();
-    const QTextBlock header = widget.document()->firstBlock(), row = header.next();
-    auto x = [&](const QTextBlock& block, int at) { return block.layout()->lineAt(0).cursorToX(at); };
-    EXPECT_EQ(x(header, 7), x(row, 5));    // beta over .18
-    EXPECT_EQ(x(header, 13), x(row, 10));  // r over .25
-    EXPECT_EQ(x(header, 16), x(row, 15));  // Pratt over .129
-    EXPECT_EQ(row.layout()->lineCount(), 1);
+    // Both lines share one paragraph: the header is its first line, the row its second.
+    const QTextLayout& layout = *widget.document()->firstBlock().layout();
+    const int rowStart = 22;  // after the header's 21 characters and its line end
+    auto header = [&](int at) { return layout.lineAt(0).cursorToX(at); };
+    auto row = [&](int at) { return layout.lineAt(1).cursorToX(rowStart + at); };
+    EXPECT_EQ(header(7), row(5));    // beta over .18
+    EXPECT_EQ(header(13), row(10));  // r over .25
+    EXPECT_EQ(header(16), row(15));  // Pratt over .129
+    EXPECT_EQ(layout.lineCount(), 2);  // the row stays on one line
 }
 
 }  // namespace
