@@ -1,6 +1,5 @@
 #include "analysis/KeyFilters.h"
 
-#include "framework/Desktop.h"
 #include "framework/Text.h"
 
 namespace {
@@ -18,10 +17,4 @@ bool Accepts(const std::vector<CodeRange>& accepted, const std::string& key) {
         if (code >= range.first && code <= range.last) return true;
     }
     return false;
-}
-
-bool FilterKey(const std::vector<CodeRange>& accepted, const std::string& key) {
-    if (Accepts(accepted, key)) return false;
-    fw::Beep();
-    return true;
 }

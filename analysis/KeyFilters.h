@@ -1,5 +1,5 @@
 #pragma once
-// The character codes each field takes; any other key is refused with a beep.
+// The character codes each field takes; the window refuses any other key with a beep.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,5 +14,3 @@ extern const std::vector<CodeRange> kResultsKeys;     // ResultsFld
 
 // Whether the key text's first character is among the accepted codes.
 bool Accepts(const std::vector<CodeRange>& accepted, const std::string& key);
-// True (swallowed, after a beep) when the key is refused.
-bool FilterKey(const std::vector<CodeRange>& accepted, const std::string& key);

@@ -1,8 +1,8 @@
 // Load Data with 99 predictors on the offscreen platform, its dialog answered at once,
 // into a results area that holds nothing, 1 MB or 10 MB of earlier reports. The area
 // is put back as the earlier runs left it before each run, outside the timing.
-#include "analysis/ControlWnd.h"
 #include "analysis/FileTypes1.h"
+#include "app/ControlWnd.h"
 #include "bench/PredictorFile.h"
 #include "bench/ResultCollector.h"
 #include "bench/Verdict.h"

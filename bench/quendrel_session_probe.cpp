@@ -2,13 +2,13 @@
 // window as the splash's timer brings it, then Load Data runs of 99 predictors (100
 // unless the first argument says otherwise) with the dialog answered at once. The
 // benchmark reads the process's peak memory when it ends.
-#include "analysis/ControlWnd.h"
+#include "app/AboutWnd.h"
+#include "app/ControlWnd.h"
+#include "app/Startup.h"
 #include "bench/PredictorFile.h"
 #include "framework/Application.h"
 #include "framework/testing/Interaction.h"
 #include "framework/testing/ScriptedDesktop.h"
-#include "shell/AboutWnd.h"
-#include "shell/Startup.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,6 +3,7 @@
 #include "framework/Application.h"
 #include "framework/TextArea.h"
 #include "framework/Window.h"
+#include "framework/WindowRegistry.h"
 #include "framework/detail/AreaWidget.h"
 #include "framework/detail/WidgetHost.h"
 #include "framework/testing/Interaction.h"

@@ -1,5 +1,8 @@
 #include "framework/Desktop.h"
 
+#include "framework/FileType.h"
+#include "framework/FolderItem.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -41,5 +44,11 @@ std::unique_ptr<Desktop> SetDesktop(std::unique_ptr<Desktop> desktop) {
 
 void MsgBox(const std::string& text) { CurrentDesktop().MsgBox(text); }
 void Beep() { CurrentDesktop().Beep(); }
+
+std::shared_ptr<FolderItem> GetOpenFolderItem(const std::string& fileTypeName) {
+    const auto path = CurrentDesktop().ChooseFileToOpen(NameFilterFor(fileTypeName));
+    if (!path) return nullptr;
+    return std::make_shared<FolderItem>(*path);
+}
 
 }  // namespace fw

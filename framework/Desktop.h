@@ -8,6 +8,8 @@
 
 namespace fw {
 
+class FolderItem;
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -25,5 +27,8 @@ std::unique_ptr<Desktop> SetDesktop(std::unique_ptr<Desktop> desktop);
 
 void MsgBox(const std::string& text);
 void Beep();
+// The file the user chose in the open-file dialog filtered on a registered file type's
+// name; nullptr (nil) when the user cancels.
+std::shared_ptr<FolderItem> GetOpenFolderItem(const std::string& fileTypeName);
 
 }  // namespace fw

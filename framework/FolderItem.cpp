@@ -1,8 +1,5 @@
 #include "framework/FolderItem.h"
 
-#include "framework/Desktop.h"
-#include "framework/FileType.h"
-
 #include <sys/stat.h>
 
 namespace fw {
@@ -18,12 +15,6 @@ std::string FolderItem::Name() const {
 bool FolderItem::Exists() const {
     struct stat info {};
     return ::stat(path_.c_str(), &info) == 0;
-}
-
-std::shared_ptr<FolderItem> GetOpenFolderItem(const std::string& fileTypeName) {
-    const auto path = CurrentDesktop().ChooseFileToOpen(NameFilterFor(fileTypeName));
-    if (!path) return nullptr;
-    return std::make_shared<FolderItem>(*path);
 }
 
 }  // namespace fw

@@ -1,5 +1,5 @@
 #pragma once
-// A file or folder on disk, and the open-file dialog that yields one.
+// A file or folder on disk.
 #include <memory>
 #include <string>
 
@@ -16,9 +16,5 @@ public:
 private:
     std::string path_;
 };
-
-// The file the user chose in the open-file dialog filtered on a registered file type's
-// name; nullptr (nil) when the user cancels.
-std::shared_ptr<FolderItem> GetOpenFolderItem(const std::string& fileTypeName);
 
 }  // namespace fw

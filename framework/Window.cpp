@@ -7,19 +7,28 @@
 #include "framework/detail/MenuBarView.h"
 #include "framework/detail/TabOrder.h"
 #include "framework/detail/WindowHost.h"
-#include "framework/detail/WindowRegistry.h"
 
 #include <QGuiApplication>
 
 namespace fw {
+namespace {
+
+int liveWindows = 0;    // for the staggered placement of a new window
+uint64_t showStamps = 0;  // rising; stamped on a window each time it shows
+
+}  // namespace
 
 Window::Window(std::string className)
     : className_(std::move(className)), host_(std::make_unique<detail::WindowHost>(*this)) {
+    ++liveWindows;
     SetProperties(properties_);
 }
 
 // The controls' widgets go before the frame that holds them.
-Window::~Window() { controls_.clear(); }
+Window::~Window() {
+    controls_.clear();
+    --liveWindows;
+}
 
 void Window::Constructor() {
     Layout();
@@ -35,14 +44,14 @@ void Window::Show() {
     frame.show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) frame.raise();  // it cannot, and says so
     frame.activateWindow();
-    host_->shownAt = detail::NextShowStamp();
+    host_->shownAt = ++showStamps;
 }
 
 void Window::Hide() { host_->frame->hide(); }
 
 bool Window::Visible() const { return host_->frame->isVisible(); }
 
-// The window leaves the registry at once, so the next accessor call builds a new one;
+// The registry lets the window go at once, so the next accessor call builds a new one;
 // the object itself goes once the event loop is back in control.
 void Window::Close() {
     if (closed_ || host_->closing) return;
@@ -50,16 +59,14 @@ void Window::Close() {
     Dispatch([this] { Event_Close(); });
     closed_ = true;
     host_->frame->hide();
-    if (auto owned = detail::TakeWindow(*this)) detail::DestroyLater(std::move(owned));
+    if (host_->closed) host_->closed();
 }
 
 void Window::SetProperties(const WindowProperties& properties) {
     bool barChanged = properties.MenuBarVisible != properties_.MenuBarVisible;
     properties_ = properties;
     if (barChanged) detail::InstallMenuBar(*this, menuBar_, properties_.MenuBarVisible);
-    int others = 0;
-    for (Window* window : OpenWindows()) others += window != this;
-    detail::ApplyFrameProperties(*host_, properties_, others);
+    detail::ApplyFrameProperties(*host_, properties_, liveWindows - 1);
 }
 
 void Window::SetMenuBar(class MenuBar* bar) {

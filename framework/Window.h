@@ -1,9 +1,9 @@
 #pragma once
 // A top-level window. Creation is two-phase: an accessor makes the object, registers it
-// as the open window of its class, then calls Constructor(), which raises Layout,
-// CreateControls, AddMenuHandlers and then each control's Open, in that order, and
-// shows the window when its properties say Visible. A hidden window is still open; a
-// closed one leaves the registry and is destroyed soon after.
+// as the open window of its class (WindowRegistry.h), then calls Constructor(), which
+// raises Layout, CreateControls, AddMenuHandlers and then each control's Open, in that
+// order, and shows the window when its properties say Visible. A hidden window is
+// still open; a closed one leaves the registry and is destroyed soon after.
 #include "framework/Control.h"
 #include "framework/Handle.h"
 #include "framework/Properties.h"
@@ -87,32 +87,5 @@ private:
     std::map<std::string, std::function<bool()>> menuHandlers_;
     bool closed_ = false;
 };
-
-// The open window of that class, shown or hidden, or nullptr.
-Window* GetImplicitWindow(const std::string& className);
-std::vector<Window*> OpenWindows();
-// The window in front (the active one), or nullptr.
-Window* FrontWindow();
-// The registry takes ownership of a window; ForgetWindow drops a window whose
-// construction failed.
-void RegisterWindow(std::unique_ptr<Window> window);
-void ForgetWindow(Window& window);
-
-// The single-instance accessor every window class uses: the open window of the class,
-// or a new one built now.
-template <class W>
-W& ImplicitWindow(const std::string& className) {
-    if (Window* open = GetImplicitWindow(className)) return dynamic_cast<W&>(*open);
-    auto owned = std::make_unique<W>();
-    W& window = *owned;
-    RegisterWindow(std::move(owned));
-    try {
-        window.Constructor();
-    } catch (...) {
-        ForgetWindow(window);
-        throw;
-    }
-    return window;
-}
 
 }  // namespace fw

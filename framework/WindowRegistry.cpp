@@ -1,4 +1,4 @@
-#include "framework/Window.h"
+#include "framework/WindowRegistry.h"
 
 #include "framework/detail/HostFrame.h"
 #include "framework/detail/WindowHost.h"
@@ -13,7 +13,6 @@ namespace {
 
 struct Registry {
     std::vector<std::unique_ptr<Window>> open;  // in the order they were registered
-    uint64_t shows = 0;
 };
 
 Registry& TheRegistry() {
@@ -60,10 +59,16 @@ Window* FrontWindow() {
     return front;
 }
 
-void RegisterWindow(std::unique_ptr<Window> window) { TheRegistry().open.push_back(std::move(window)); }
+void RegisterWindow(std::unique_ptr<Window> window) {
+    Window& registered = *window;
+    registered.Host().closed = [&registered] {
+        if (auto owned = detail::TakeWindow(registered)) detail::DestroyLater(std::move(owned));
+    };
+    TheRegistry().open.push_back(std::move(window));
+}
 
 void ForgetWindow(Window& window) {
-    window.Host().frame->hide();
+    window.Hide();
     if (auto owned = detail::TakeWindow(window)) detail::DestroyLater(std::move(owned));
 }
 
@@ -79,8 +84,6 @@ std::unique_ptr<Window> TakeWindow(Window& window) {
 }
 
 void DestroyLater(std::unique_ptr<Window> window) { (new Reaper(std::move(window)))->deleteLater(); }
-
-uint64_t NextShowStamp() { return ++TheRegistry().shows; }
 
 // A Close event may close or open other windows; a window opened while closing gets
 // a few more rounds, not an endless loop.

@@ -2,6 +2,7 @@
 // What a Window holds of the toolkit: its top-level frame (menu bar above, content area
 // below) and the bookkeeping the registry needs.
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -24,6 +25,8 @@ struct WindowHost {
     QWidget* content;   // the frame's central widget, parent of every control's widget
     uint64_t shownAt = 0;  // when it was last shown, for FrontWindow
     bool closing = false;
+    // Run once the window has closed; the registry uses it to let the window go.
+    std::function<void()> closed;
 };
 
 }  // namespace fw::detail

@@ -1,5 +1,5 @@
 #pragma once
-// The registry's own operations, beyond the public ones of Window.h.
+// The registry's own operations, beyond the public ones of WindowRegistry.h.
 #include <cstdint>
 #include <memory>
 
@@ -13,8 +13,6 @@ namespace fw::detail {
 std::unique_ptr<Window> TakeWindow(Window& window);
 // Destroys the window once the event loop is back in control, never inside its own event.
 void DestroyLater(std::unique_ptr<Window> window);
-// A rising count, stamped on a window each time it is shown.
-uint64_t NextShowStamp();
 // Closes every open window; their Close events run.
 void CloseAllWindows();
 

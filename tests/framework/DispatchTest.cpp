@@ -6,6 +6,7 @@
 #include "framework/PushButton.h"
 #include "framework/TextField.h"
 #include "framework/Timer.h"
+#include "framework/WindowRegistry.h"
 
 #include <functional>
 #include <stdexcept>

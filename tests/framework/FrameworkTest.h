@@ -2,6 +2,7 @@
 // The fixture of the framework's tests: a scripted desktop, a window to put controls
 // in, and a clean runtime afterwards.
 #include "framework/Window.h"
+#include "framework/WindowRegistry.h"
 #include "framework/testing/Interaction.h"
 #include "framework/testing/ScriptedDesktop.h"
 

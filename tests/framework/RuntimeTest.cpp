@@ -3,6 +3,7 @@
 
 #include "framework/Application.h"
 #include "framework/Timer.h"
+#include "framework/WindowRegistry.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include "framework/Label.h"
 #include "framework/TextField.h"
+#include "framework/WindowRegistry.h"
 #include "framework/detail/WidgetHost.h"
 
 #include <QLineEdit>

@@ -5,6 +5,7 @@
 #include "framework/Canvas.h"
 #include "framework/Label.h"
 #include "framework/TextField.h"
+#include "framework/WindowRegistry.h"
 #include "framework/detail/HostFrame.h"
 #include "framework/detail/WindowHost.h"
 

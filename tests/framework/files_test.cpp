@@ -1,6 +1,5 @@
 #include "framework/FileType.h"
 #include "framework/FolderItem.h"
-#include "framework/testing/ScriptedDesktop.h"
 #include "tests/framework/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -111,20 +110,6 @@ TEST(FolderItem, ExistsForFilesAndFoldersOnDisk) {
     EXPECT_TRUE(fw::FolderItem(folder.Write("data.txt", "x")).Exists());
     EXPECT_TRUE(fw::FolderItem(folder.PathOf("sub")).Exists());
     EXPECT_FALSE(fw::FolderItem(folder.PathOf("missing.txt")).Exists());
-}
-
-TEST(FolderItem, GetOpenFolderItemAsksTheDesktopWithTheTypesFilter) {
-    fw::FileType type = TextType("text/plain");
-    (void)std::string(type);
-    fw::testing::ScopedScriptedDesktop desktop;
-    desktop->fileAnswers = {"/home/ann/data.txt", std::nullopt};
-
-    const auto chosen = fw::GetOpenFolderItem("text/plain");
-    ASSERT_NE(chosen, nullptr);
-    EXPECT_EQ(chosen->NativePath(), "/home/ann/data.txt");
-    EXPECT_EQ(fw::GetOpenFolderItem("text/plain"), nullptr);
-    EXPECT_EQ(desktop->filtersAsked,
-              (std::vector<std::string>(2, "Text files (*.txt *.dat)")));
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // Load Data and the help window, repeated far more often than a session would. What a
 // run or a cycle allocates must be gone by the end: LeakSanitizer looks at the exit.
-#include "analysis/ControlWnd.h"
 #include "analysis/FileTypes1.h"
+#include "app/ControlWnd.h"
+#include "app/helpWnd.h"
+#include "framework/WindowRegistry.h"
 #include "framework/testing/Interaction.h"
 #include "framework/testing/ScriptedDesktop.h"
-#include "shell/helpWnd.h"
 #include "tests/framework/TempFolder.h"
 
 #include <gtest/gtest.h>

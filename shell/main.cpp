@@ -1,7 +1,0 @@
-#include "framework/Application.h"
-#include "shell/Startup.h"
-
-int main(int argc, char** argv) {
-    fw::RuntimeInit(argc, argv);
-    return Main();
-}

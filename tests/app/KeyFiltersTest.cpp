@@ -1,0 +1,88 @@
+// The main window's key filters, through real key events: what each field takes, the
+// beep for what it refuses, and the report that every key in an input field empties.
+#include "MainWindowTest.h"
+
+#include <vector>
+
+namespace {
+
+struct KeyCase {
+    const char* key;  // as fw::testing::PressKey names it
+    bool accepted;
+    const char* after;  // the field's text after the key
+};
+
+// pFld starts as "1" with the cursor at the end; its own mask and limit take two
+// digits at most.
+const KeyCase kPredictorsCases[] = {
+    {"0", true, "10"},       {"9", true, "19"},      {"/", false, "1"},      {":", false, "1"},
+    {"a", false, "1"},       {".", false, "1"},      {"-", false, "1"},      {"+", false, "1"},
+    {",", false, "1"},       {"Return", false, "1"}, {"Enter", false, "1"},  {"Space", false, "1"},
+    {"Escape", false, "1"},  {"Backspace", true, ""}, {"Delete", true, "1"}, {"Left", true, "1"},
+    {"Right", true, "1"},    {"Up", false, "1"},     {"Tab", true, "1"},     {"Backtab", true, "1"},
+    {"\xC3\xA9", false, "1"},  // é
+};
+
+// RyFld starts as ".3"; it has no mask and takes six characters.
+const KeyCase kRSquaredCases[] = {
+    {"5", true, ".35"},       {"0", true, ".30"},      {".", true, ".3."},     {"/", true, ".3/"},
+    {"-", false, ".3"},       {":", false, ".3"},      {"a", false, ".3"},     {"+", false, ".3"},
+    {",", false, ".3"},       {"Return", false, ".3"}, {"Space", false, ".3"}, {"Backspace", true, "."},
+    {"Delete", true, ".3"},   {"Left", true, ".3"},    {"Right", true, ".3"},  {"Up", false, ".3"},
+    {"Tab", true, ".3"},      {"\xC3\xA9", false, ".3"},
+};
+
+// ResultsFld starts as "ab" with the cursor at the end.
+const KeyCase kResultsCases[] = {
+    {"x", true, "abx"},      {"Z", true, "abZ"},        {"0", true, "ab0"},     {"z", true, "abz"},
+    {"@", true, "ab@"},      {"Space", true, "ab "},    {".", true, "ab."},     {"Return", true, "ab\r"},
+    {"Backspace", true, "a"}, {"Delete", true, "ab"},   {"Tab", true, "ab"},    {"Left", false, "ab"},
+    {"Right", false, "ab"},  {"Up", false, "ab"},       {"/", false, "ab"},     {"-", false, "ab"},
+    {"+", false, "ab"},      {",", false, "ab"},        {"(", false, "ab"},     {")", false, "ab"},
+    {"{", false, "ab"},      {"}", false, "ab"},        {"|", false, "ab"},     {"~", false, "ab"},
+    {"Escape", false, "ab"}, {"\xC3\xA9", false, "ab"},
+};
+
+class KeyFiltersTest : public MainWindowTest {
+protected:
+    // Presses the key and reports how many beeps it cost.
+    int Beeps(fw::RectControl& control, const char* key) {
+        const int before = desktop->beeps;
+        fw::testing::PressKey(control, key);
+        return desktop->beeps - before;
+    }
+
+    void ExpectInputFieldFilter(fw::TextField& field, const std::string& start, const KeyCase& c) {
+        SCOPED_TRACE(std::string(field.Name()) + " key " + c.key);
+        field.SetText(start);
+        ShowReport();
+        EXPECT_EQ(Beeps(field, c.key), c.accepted ? 0 : 1);
+        EXPECT_EQ(field.Text(), c.after);
+        EXPECT_EQ(w.ResultsFld()->Text(), "");
+        EXPECT_TRUE(w.ResultsFld()->Visible());
+    }
+};
+
+TEST_F(KeyFiltersTest, PredictorsFieldTakesDigitsAndEditingKeysAndEmptiesTheReport) {
+    for (const KeyCase& c : kPredictorsCases) ExpectInputFieldFilter(*w.pFld(), "1", c);
+}
+
+TEST_F(KeyFiltersTest, RSquaredFieldTakesPointSlashDigitsAndEditingKeysAndEmptiesTheReport) {
+    for (const KeyCase& c : kRSquaredCases) ExpectInputFieldFilter(*w.RyFld(), ".3", c);
+}
+
+TEST_F(KeyFiltersTest, ResultsAreaTakesTextKeysAndLeavesTheInputFieldsAlone) {
+    w.pFld()->SetText("4");
+    w.RyFld()->SetText(".35");
+    for (const KeyCase& c : kResultsCases) {
+        SCOPED_TRACE(std::string("ResultsFld key ") + c.key);
+        ShowReport("");
+        w.ResultsFld()->AppendText("ab");  // leaves the cursor at the end
+        EXPECT_EQ(Beeps(*w.ResultsFld(), c.key), c.accepted ? 0 : 1);
+        EXPECT_EQ(w.ResultsFld()->Text(), c.after);
+        EXPECT_EQ(w.pFld()->Text(), "4");
+        EXPECT_EQ(w.RyFld()->Text(), ".35");
+    }
+}
+
+}  // namespace

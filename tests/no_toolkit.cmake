@@ -1,0 +1,12 @@
+# Fails when any of BINARIES needs a Qt library at run time.
+foreach(binary ${BINARIES})
+  execute_process(COMMAND readelf -d ${binary} OUTPUT_VARIABLE dynamic RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "readelf could not read ${binary}")
+  endif()
+  string(REGEX MATCHALL "\\[libQt[^]]*\\]" qt "${dynamic}")
+  if(qt)
+    message(FATAL_ERROR "${binary} needs the toolkit: ${qt}")
+  endif()
+  message(STATUS "${binary}: no toolkit library needed")
+endforeach()
