@@ -1,11 +1,17 @@
-# Sourced by scripts/run and scripts/test: installs what the build needs from Debian's
-# packages when it is missing (through sudo when not root).
-QUENDREL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-                   clang-14 libclang-rt-14-dev xvfb xauth fonts-dejavu-core fonts-liberation2)
+# Sourced by scripts/run, scripts/test and scripts/bench: each installs from Debian's
+# packages (through sudo when not root) what it needs and is missing.
 
-quendrel_install_deps() {
+# Building and running the application.
+QUENDREL_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+# The test suite: GoogleTest, the sanitizer build's runtime and the fuzzer (clang 14),
+# a virtual display for the real-desktop tests, and the tools that check the packages.
+QUENDREL_TEST_PACKAGES=(libgtest-dev clang-14 libclang-rt-14-dev xvfb xauth binutils dpkg-dev)
+# The benchmarks, which also start a virtual display where there is none.
+QUENDREL_BENCH_PACKAGES=(libbenchmark-dev xvfb xauth)
+
+quendrel_install_deps() {  # package names
     local missing=()
-    for p in "${QUENDREL_PACKAGES[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
