@@ -126,6 +126,13 @@ TEST(InputChecksTest, ANumberOfPredictorsIsTruncatedAfterTheRangeTest) {
     }
 }
 
+// RyFld's key filter refuses a comma, but Paste can bring one: it reads as in a data file.
+TEST(InputChecksTest, APastedDecimalCommaReadsAsAPoint) {
+    auto checked = CheckInputs("4", "0,35");
+    ASSERT_TRUE(std::holds_alternative<ValidInputs>(checked));
+    EXPECT_EQ(std::get<ValidInputs>(checked).rSquared, 0.35);
+}
+
 TEST_F(LoadDataTest, CancellingTheDialogChangesNothing) {
     Run("4", ".35", Data(kExample));
     const std::string before = Report();
@@ -194,6 +201,8 @@ TEST_F(LoadDataTest, BoundsCheckReportsTheFirstBadValueAndStillReports) {
          "Out of bounds value of  .9990001 for beta in predictor B"},
         {"huge values stay out of bounds", "A\t1e400\t.1\nB\t.1\t.1\n",
          "Out of bounds value of 1e400 for beta in predictor A"},
+        {"a decimal comma is checked as a point", "A\t.2\t-0,9995\nB\t.1\t.1\n",
+         "Out of bounds value of -0,9995 for r in predictor A"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
