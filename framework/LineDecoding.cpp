@@ -8,9 +8,8 @@
 namespace fw {
 namespace {
 
-// The line when its bytes are UTF-8 up to where it is full; nothing otherwise. A line
-// cut short by the reader ends within 3 bytes past that point, so a character it cut
-// in two is never judged.
+// The line when its bytes are UTF-8 up to where it is full; nothing otherwise. The
+// reader keeps 3 bytes past that point, so a character it cut in two is never judged.
 std::optional<std::string> AsUtf8(std::string_view raw, std::size_t maxBytes) {
     std::string line;
     for (std::size_t at = 0; at < raw.size() && line.size() < maxBytes;) {
