@@ -60,6 +60,8 @@ std::string EndOfLine() { return "\n"; }
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// Exports in many locales write a decimal comma; a number here has no digit grouping.
+bool IsDecimalSeparator(char c) { return c == '.' || c == ','; }
 
 std::size_t SkipDigits(std::string_view text, std::size_t at) {
     while (at < text.size() && IsDigit(text[at])) ++at;
@@ -82,7 +84,7 @@ DecimalText ScanDecimal(std::string_view text) {
 
     at = SkipDigits(text, at);
     found.integerDigits = text.substr(start, at - start);
-    if (at < text.size() && text[at] == '.') {
+    if (at < text.size() && IsDecimalSeparator(text[at])) {
         const std::size_t fraction = at + 1;
         at = SkipDigits(text, fraction);
         found.fractionDigits = text.substr(fraction, at - fraction);
@@ -125,9 +127,10 @@ int64_t DecimalMagnitude(const DecimalText& number) {
 double Val(const std::string& text) {
     const DecimalText number = ScanDecimal(text);
     if (number.number.empty()) return 0;
+    std::string digits(number.number);
+    std::replace(digits.begin(), digits.end(), ',', '.');
     double value = 0;
-    const auto result =
-        std::from_chars(number.number.data(), number.number.data() + number.number.size(), value);
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large stays as large as a double can be, so a bounds check still sees it.
         value = DecimalMagnitude(number) > 0 ? std::numeric_limits<double>::max() : 0.0;

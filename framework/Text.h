@@ -19,7 +19,7 @@ std::string Mid(const std::string& text, int64_t start, int64_t count);
 // The n-th field (from 1) of text split at separator; empty past the last field.
 std::string NthField(const std::string& text, const std::string& separator, int64_t n);
 // The decimal number the text begins with (leading spaces skipped); 0 when there is
-// none. Never NaN or infinite: "nan", "inf" and hex are not numbers, and a number too
+// none. Its decimal separator may be a point or a comma. Never NaN or infinite: "nan", "inf" and hex are not numbers, and a number too
 // large for a double reads as the largest finite double with its sign, so that it stays
 // out of any range check (one too small reads as 0).
 double Val(const std::string& text);

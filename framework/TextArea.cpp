@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include <QScrollBar>
+#include <QStringDecoder>
 #include <QTextBlock>
 
 namespace fw {
@@ -22,8 +23,14 @@ using detail::AreaWidget;
 // may hold them) become U+FFFD, or they would split a line the program wrote as one.
 constexpr int kLinesPerParagraph = 8;
 
+// Unlike QString::fromStdString, which drops a byte-order mark that starts the text.
+QString FromUtf8KeepingMark(const std::string& text) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(text);
+}
+
 QString FromProgramText(const std::string& text, int linesBefore = 0) {
-    QString converted = QString::fromStdString(text);
+    QString converted = FromUtf8KeepingMark(text);
     for (QChar mark : {QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator), QChar(0xFDD0), QChar(0xFDD1)})
         converted.replace(mark, QChar(QChar::ReplacementCharacter));
     converted.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));

@@ -2,7 +2,8 @@
 
 #include "framework/Errors.h"
 #include "framework/FolderItem.h"
-#include "framework/Utf8.h"
+#include "framework/FileTextDecoder.h"
+#include "framework/LineDecoding.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -61,26 +62,6 @@ void ClearNonBlocking(int fd, const std::string& path) {
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) ThrowOpenError(path, errno);
 }
 
-// A line's kept bytes as valid UTF-8 of at most MaxLineBytes, cut between characters.
-// NUL becomes U+FFFD too: a text file holds none, and the toolkit would cut the text there.
-std::string DecodeLine(const std::string& raw) {
-    static const std::string replacement = utf8::Encode(utf8::ReplacementCharacter);
-    std::string line;
-    line.reserve(raw.size());
-    for (std::size_t at = 0; at < raw.size();) {
-        const utf8::Decoded c = utf8::DecodeAt(raw, at);
-        const bool keep = c.valid && c.code != 0;
-        const std::size_t size = keep ? c.length : replacement.size();
-        if (line.size() + size > TextInputStream::MaxLineBytes) break;
-        if (keep)
-            line.append(raw, at, c.length);
-        else
-            line += replacement;
-        at += c.length;
-    }
-    return line;
-}
-
 }  // namespace
 
 std::unique_ptr<TextInputStream> TextInputStream::Open(const std::shared_ptr<FolderItem>& item) {
@@ -96,7 +77,8 @@ std::unique_ptr<TextInputStream> TextInputStream::Open(const std::shared_ptr<Fol
     return stream;
 }
 
-TextInputStream::TextInputStream(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+TextInputStream::TextInputStream(int fd, std::string path)
+    : fd_(fd), path_(std::move(path)), decoder_(std::make_unique<FileTextDecoder>()) {}
 
 TextInputStream::~TextInputStream() { Close(); }
 
@@ -110,24 +92,33 @@ void TextInputStream::Close() {
 
 bool TextInputStream::EndOfFile() const { return endOfFile_ && position_ >= buffer_.size(); }
 
-// Replaces the consumed buffer with the next chunk; false at the end of the file.
+// Replaces the consumed buffer with the text of the next bytes; false at the end of the file.
 bool TextInputStream::Fill() {
-    if (endOfFile_) return false;
-    buffer_.resize(ChunkBytes);
+    buffer_.clear();
+    position_ = 0;
+    while (buffer_.empty() && !endOfFile_) {
+        ReadChunk();
+        endOfFile_ = chunk_.empty();
+        if (endOfFile_)
+            decoder_->Finish(buffer_);
+        else
+            decoder_->Decode(chunk_, buffer_);
+    }
+    return !buffer_.empty();
+}
+
+void TextInputStream::ReadChunk() {
+    chunk_.resize(ChunkBytes);
     ssize_t count;
     do {
-        count = ::read(fd_, buffer_.data(), ChunkBytes);
+        count = ::read(fd_, chunk_.data(), ChunkBytes);
     } while (count < 0 && errno == EINTR);
     if (count < 0) {
         const int error = errno;
-        buffer_.clear();
-        position_ = 0;
+        chunk_.clear();
         throw IOException("Cannot read " + Quoted(path_) + ": " + ErrorText(error) + ".", error);
     }
-    buffer_.resize(static_cast<std::size_t>(count));
-    position_ = 0;
-    endOfFile_ = count == 0;
-    return count > 0;
+    chunk_.resize(static_cast<std::size_t>(count));
 }
 
 std::string TextInputStream::ReadLine() {
@@ -151,7 +142,7 @@ std::string TextInputStream::ReadLine() {
     }
     // Look ahead, so EndOfFile is true once the last line has been read.
     if (position_ >= buffer_.size()) Fill();
-    return DecodeLine(raw);
+    return DecodeLine(raw, MaxLineBytes);
 }
 
 }  // namespace fw

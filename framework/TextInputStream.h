@@ -1,13 +1,16 @@
 #pragma once
-// Reads a text file line by line. A line ends at CR, LF or CR LF; bytes that are not
-// UTF-8 become U+FFFD. Memory stays bounded whatever the file holds: a line keeps at
-// most MaxLineBytes, the rest of it up to its end is skipped.
+// Reads a text file line by line, as UTF-8. A line ends at CR, LF or CR LF. A file that
+// starts with a UTF-16 byte-order mark is decoded as UTF-16, a UTF-8 mark is taken away,
+// and a line that is not UTF-8 is read as Windows-1252. Memory stays bounded whatever the
+// file holds: a line keeps at most MaxLineBytes of text, the rest of it up to its end is
+// skipped.
 #include <cstddef>
 #include <memory>
 #include <string>
 
 namespace fw {
 
+class FileTextDecoder;
 class FolderItem;
 
 class TextInputStream {
@@ -25,7 +28,7 @@ public:
     TextInputStream& operator=(const TextInputStream&) = delete;
 
     // The next line without its line end; the empty text past the end of the file.
-    // Throws IOException on a read error. The encoding is always UTF-8.
+    // Throws IOException on a read error.
     std::string ReadLine();
     bool EndOfFile() const;
     void Close();
@@ -33,9 +36,12 @@ public:
 private:
     TextInputStream(int fd, std::string path);
     bool Fill();
+    void ReadChunk();
     int fd_;
     std::string path_;
-    std::string buffer_;
+    std::string chunk_;   // the bytes of the last read
+    std::unique_ptr<FileTextDecoder> decoder_;
+    std::string buffer_;  // their text
     std::size_t position_ = 0;
     bool endOfFile_ = false;
 };

@@ -9,6 +9,7 @@
 namespace fw::utf8 {
 
 inline constexpr char32_t ReplacementCharacter = 0xFFFD;
+inline constexpr std::string_view ReplacementText = "\xEF\xBF\xBD";  // its UTF-8
 
 struct Decoded {
     char32_t code;       // ReplacementCharacter when the bytes are no character

@@ -15,3 +15,10 @@ TEST(InputChecksTest, ANumberOfPredictorsIsTruncatedAfterTheRangeTest) {
         EXPECT_EQ(std::get<InputError>(checked).field, InputField::Predictors);
     }
 }
+
+// RyFld's key filter refuses a comma, but Paste can bring one: it reads as in a data file.
+TEST(InputChecksTest, APastedDecimalCommaReadsAsAPoint) {
+    auto checked = CheckInputs("4", "0,35");
+    ASSERT_TRUE(std::holds_alternative<ValidInputs>(checked));
+    EXPECT_EQ(std::get<ValidInputs>(checked).rSquared, 0.35);
+}

@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -71,14 +72,22 @@ const std::vector<HostileCase> kCases = {
          return f.Write("binary.dat", std::string(10, '\0') + "\x01\x02\n" + std::string("\xFF\xFE\0\x01\t\0\0\n", 8) +
                                           std::string(1000, '\0'));
      },
-     ReportWithNames({Repeated(R, 8), R + R + R + "\x01", Repeated(R, 8), ""})},
+     ReportWithNames({Repeated(R, 8), "\xC3\xBF\xC3\xBE" + R + "\x01", Repeated(R, 8), ""})},
     {"InvalidUtf8",
      [](const TempFolder& f) {
          return f.Write("latin1.txt", "caf\xE9\t.5\t.4\n\xC0\xAFx\t.1\t.2\n\xED\xA0\x80sur\t.3\t.1\n" +
                                           Repeated("\xC3\xA9", 9) + "\xF0\x9F\t.1\t.1\n");
      },
-     ReportWithNames({"caf" + R, R + R + "x", R + R + R + "sur", Repeated("\xC3\xA9", 8)})},
+     // Lines that are no UTF-8 are read as Windows-1252.
+     ReportWithNames({"caf\xC3\xA9", "\xC3\x80\xC2\xAFx", "\xC3\xAD\xC2\xA0\xE2\x82\xACsur", Repeated("\xC3\x83\xC2\xA9", 4)})},
     {"NoLineEndIn200MB", [](const TempFolder& f) { return SparseFile(f, "huge.dat", off_t{200} << 20); },
+     OneMessage("a line is longer than 16 MiB")},
+    {"Utf16NoLineEndIn200MB",
+     [](const TempFolder& f) {
+         const std::string path = SparseFile(f, "huge16.dat", off_t{200} << 20);
+         std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).write("\xFF\xFE", 2);
+         return path;
+     },
      OneMessage("a line is longer than 16 MiB")},
     {"LineOf10MB",
      [](const TempFolder& f) {

@@ -181,6 +181,8 @@ TEST_F(LoadDataTest, BoundsCheckReportsTheFirstBadValueAndStillReports) {
          "Out of bounds value of  .9990001 for beta in predictor B"},
         {"huge values stay out of bounds", "A\t1e400\t.1\nB\t.1\t.1\n",
          "Out of bounds value of 1e400 for beta in predictor A"},
+        {"a decimal comma is checked as a point", "A\t.2\t-0,9995\nB\t.1\t.1\n",
+         "Out of bounds value of -0,9995 for r in predictor A"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);

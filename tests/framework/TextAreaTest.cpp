@@ -46,6 +46,20 @@ TEST_F(TextAreaTest, AppendAddsAtTheEndAndShowsIt) {
     EXPECT_FALSE(area->IsEndInView());
 }
 
+// A byte-order mark is a character like any other here, wherever a piece starts.
+TEST_F(TextAreaTest, KeepsEveryCharacterItIsGiven) {
+    const std::string mark = "\xEF\xBB\xBF";  // U+FEFF
+    const std::string pieces[] = {mark + "start", mark + mark + "x\r", mark + "\r", "a" + mark + "b\r"};
+    area->SetText(pieces[0]);
+    std::string expected = pieces[0];
+    for (const std::string& piece : {pieces[1], pieces[2], pieces[3]}) {
+        area->AppendText(piece);
+        expected += piece;
+    }
+    EXPECT_EQ(area->Text(), expected);
+    EXPECT_EQ(area->Length(), 16);
+}
+
 TEST_F(TextAreaTest, MovingTheInsertionPointBringsItIntoView) {
     std::string lines;
     for (int i = 0; i < 200; ++i) lines += "line " + std::to_string(i) + "\r";

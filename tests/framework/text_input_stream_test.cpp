@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -18,6 +19,7 @@ using fw::TextInputStream;
 
 const std::string Replacement = "\xEF\xBF\xBD";  // U+FFFD
 const std::string EnDash = "\xE2\x80\x93";
+const std::string Euro = "\xE2\x82\xAC";
 
 std::unique_ptr<TextInputStream> OpenPath(const std::string& path) {
     return TextInputStream::Open(std::make_shared<fw::FolderItem>(path));
@@ -72,22 +74,68 @@ TEST_F(TextInputStreamTest, JoinsACrLfSplitBetweenReads) {
     EXPECT_EQ(LinesOf(first + "\r\nb"), (std::vector<std::string>{first, "b"}));
 }
 
-TEST_F(TextInputStreamTest, ReplacesWhatIsNoUtf8AndNul) {
+// Each line on its own: one that is UTF-8 stays so, any other is Windows-1252.
+TEST_F(TextInputStreamTest, ReadsALineThatIsNoUtf8AsWindows1252) {
     struct Case { std::string bytes, line; };
     const std::vector<Case> cases = {
         {"caf\xC3\xA9 " + EnDash + " \xF0\x9F\x98\x80", "caf\xC3\xA9 " + EnDash + " \xF0\x9F\x98\x80"},
-        {"a\xFF" "b", "a" + Replacement + "b"},
-        {"\xC0\xAF", Replacement + Replacement},                            // overlong '/'
-        {"\xED\xA0\x80", Replacement + Replacement + Replacement},          // a surrogate
-        {"\xF4\x90\x80\x80", Replacement + Replacement + Replacement + Replacement},  // > U+10FFFF
-        {"\xE2\x80x", Replacement + "x"},                                   // cut short
-        {"\xE2\x80", Replacement},
+        {"a\xFF" "b", "a\xC3\xBF" "b"},
+        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                                   // overlong '/'
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0" + Euro},                      // a surrogate
+        {"\xF4\x90\x80\x80", "\xC3\xB4" + Replacement + Euro + Euro},       // > U+10FFFF
+        {"\xE2\x80x", "\xC3\xA2" + Euro + "x"},                              // cut short
+        {"\xC3\xA9\xE9", "\xC3\x83\xC2\xA9\xC3\xA9"},                          // UTF-8 and not: the whole line
+        {"\x80\x85\x8A\x96\x9F", Euro + "\xE2\x80\xA6\xC5\xA0" + EnDash + "\xC5\xB8"},
+        {"\x81\x8D\x8F\x90\x9D", Replacement + Replacement + Replacement + Replacement + Replacement},
         {std::string("a\0b", 3), "a" + Replacement + "b"},
+        {std::string("\xE9\0", 2), "\xC3\xA9" + Replacement},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.bytes));
         EXPECT_EQ(LinesOf(c.bytes + "\n"), std::vector<std::string>{c.line});
     }
+    EXPECT_EQ(LinesOf("caf\xE9\ncaf\xC3\xA9\n"), (std::vector<std::string>{"caf\xC3\xA9", "caf\xC3\xA9"}));
+}
+
+// UTF-16 text as bytes in either order, from code units.
+std::string Utf16(std::u16string_view units, bool bigEndian) {
+    std::string bytes;
+    for (char16_t unit : units) {
+        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST_F(TextInputStreamTest, DecodesAFileByItsByteOrderMark) {
+    struct Case { const char* title; std::string bytes; std::vector<std::string> lines; };
+    const std::u16string text = u"a\r\nb\u00E9\rc\U0001F600\nd";
+    const std::vector<std::string> lines = {"a", "b\xC3\xA9", "c\xF0\x9F\x98\x80", "d"};
+    const std::vector<Case> cases = {
+        {"UTF-8 mark", "\xEF\xBB\xBF" "a\n\xEF\xBB\xBF" "b", {"a", "\xEF\xBB\xBF" "b"}},
+        {"UTF-16 LE", "\xFF\xFE" + Utf16(text, false), lines},
+        {"UTF-16 BE", "\xFE\xFF" + Utf16(text, true), lines},
+        {"lone surrogates", "\xFF\xFE" + Utf16(u"\xD83Dx\xDE00y", false), {Replacement + "x" + Replacement + "y"}},
+        {"NUL", "\xFF\xFE" + Utf16(std::u16string(1, u'\0'), false), {Replacement}},
+        {"odd trailing byte", "\xFF\xFE" + Utf16(u"a", false) + "b", {"a" + Replacement}},
+        {"cut surrogate pair at the end", "\xFE\xFF" + Utf16(u"a\xD83D", true), {"a" + Replacement}},
+        {"a mark only", "\xFF\xFE", {}},
+        {"no mark: bytes as they are", "\xFE" "a\n", {"\xC3\xBE" "a"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        EXPECT_EQ(LinesOf(c.bytes), c.lines);
+    }
+}
+
+TEST_F(TextInputStreamTest, DecodesUtf16AcrossReads) {
+    // After the mark and 32766 units, the first 64 KiB read ends between the two halves
+    // of a surrogate pair, or between the CR and the LF of a line end.
+    const std::u16string before(32766, u'a');
+    const std::string a(32766, 'a');
+    EXPECT_EQ(LinesOf("\xFF\xFE" + Utf16(before + u"\U0001F600\nz", false)),
+              (std::vector<std::string>{a + "\xF0\x9F\x98\x80", "z"}));
+    EXPECT_EQ(LinesOf("\xFE\xFF" + Utf16(before + u"\r\nz", true)), (std::vector<std::string>{a, "z"}));
 }
 
 TEST_F(TextInputStreamTest, KeepsTheFirst64KiBOfALongLineOnACharacterBoundary) {
@@ -99,6 +147,14 @@ TEST_F(TextInputStreamTest, KeepsTheFirst64KiBOfALongLineOnACharacterBoundary) {
     while (dashes.size() < max + 100) dashes += EnDash;
     const std::string kept = dashes.substr(0, max / 3 * 3);
     EXPECT_EQ(LinesOf(dashes + "\r\nnext"), (std::vector<std::string>{kept, "next"}));
+
+    // Decoding makes a line longer: one byte or one unit becomes three bytes here.
+    std::string euros;
+    while (euros.size() < max) euros += Euro;
+    const std::string keptEuros = euros.substr(0, max / 3 * 3);
+    EXPECT_EQ(LinesOf(std::string(max + 10, '\x80') + "\nnext"), (std::vector<std::string>{keptEuros, "next"}));
+    EXPECT_EQ(LinesOf("\xFF\xFE" + Utf16(std::u16string(max + 10, u'\u20AC') + u"\nnext", false)),
+              (std::vector<std::string>{keptEuros, "next"}));
 }
 
 TEST_F(TextInputStreamTest, RefusesALineBeyondWhatItMaySkip) {
