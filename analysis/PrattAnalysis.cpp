@@ -24,9 +24,10 @@ void ComputePratt(PredictorTable& table, double rSquared) {
     }
 }
 
+// The Pratt value is formatted once, by ComputePratt: read back, "+INF" would be 0.
 void FormatValues(PredictorTable& table) {
     for (Predictor& row : table) {
-        for (std::string* cell : {&row.beta, &row.r, &row.pratt}) *cell = fw::Format(fw::Val(*cell), kValueMask);
+        for (std::string* cell : {&row.beta, &row.r}) *cell = fw::Format(fw::Val(*cell), kValueMask);
     }
 }
 

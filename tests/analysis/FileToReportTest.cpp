@@ -38,6 +38,11 @@ const std::vector<FileCase> kCases = {
     {"TwoOutOfBoundsOnDifferentLines", "A\t.1\t.1\nB\t1.5\t.2\nC\t.3\t-2\n",
      {Row("A", "+.100", "+.100", "+.029"), Row("B", "+1.500", "+.200", "+.857"), Row("C", "+.300", "-2.000", "-1.714")},
      "Out of bounds value of 1.5 for beta in predictor B"},
+    // r x beta overflows; the columns cut the values' long digit runs.
+    {"InfinitePratt", "A\t1e308\t1e308\nB\t1e308\t-1e308\n",
+     {Row("A", "+1" + std::string(14, '0'), "+1" + std::string(15, '0'), "+INF"),
+      Row("B", "+1" + std::string(14, '0'), "-1" + std::string(15, '0'), "-INF")},
+     "Out of bounds value of 1e308 for beta in predictor A"},
 };
 
 // The lines between the report's second and third rules, and whether it warns.
