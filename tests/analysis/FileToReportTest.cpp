@@ -4,6 +4,7 @@
 #include "analysis/DataFileReader.h"
 #include "analysis/PrattAnalysis.h"
 #include "framework/FolderItem.h"
+#include "tests/analysis/ExpectedReport.h"
 #include "tests/framework/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +15,8 @@
 
 namespace {
 
-const std::string kRule(40, '=');
-
-// A row as the report lays it out: each cell filled with spaces to its column's width.
-std::string Row(const std::string& name, const std::string& beta, const std::string& r, const std::string& pratt) {
-    const auto cell = [](const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); };
-    return cell(name, 21) + cell(beta, 16) + cell(r, 17) + cell(pratt, 20);
-}
+using quendrel::testing::ExpectedRow;
+using quendrel::testing::kRule;
 
 struct FileCase {
     const char* name;
@@ -34,14 +30,15 @@ void PrintTo(const FileCase& c, std::ostream* out) { *out << c.name; }
 const std::vector<FileCase> kCases = {
     // Pratt comes from .0005 as read (d = .00129); from its shown +.001 it would be +.003.
     {"MoreThanThreeDecimals", "A\t.0005\t.9\nB\t.1\t.1\n",
-     {Row("A", "+.001", "+.900", "+.001"), Row("B", "+.100", "+.100", "+.029")}, ""},
+     {ExpectedRow("A", "+.001", "+.900", "+.001"), ExpectedRow("B", "+.100", "+.100", "+.029")}, ""},
     {"TwoOutOfBoundsOnDifferentLines", "A\t.1\t.1\nB\t1.5\t.2\nC\t.3\t-2\n",
-     {Row("A", "+.100", "+.100", "+.029"), Row("B", "+1.500", "+.200", "+.857"), Row("C", "+.300", "-2.000", "-1.714")},
+     {ExpectedRow("A", "+.100", "+.100", "+.029"), ExpectedRow("B", "+1.500", "+.200", "+.857"),
+      ExpectedRow("C", "+.300", "-2.000", "-1.714")},
      "Out of bounds value of 1.5 for beta in predictor B"},
     // r x beta overflows; the columns cut the values' long digit runs.
     {"InfinitePratt", "A\t1e308\t1e308\nB\t1e308\t-1e308\n",
-     {Row("A", "+1" + std::string(14, '0'), "+1" + std::string(15, '0'), "+INF"),
-      Row("B", "+1" + std::string(14, '0'), "-1" + std::string(15, '0'), "-INF")},
+     {ExpectedRow("A", "+1" + std::string(14, '0'), "+1" + std::string(15, '0'), "+INF"),
+      ExpectedRow("B", "+1" + std::string(14, '0'), "-1" + std::string(15, '0'), "-INF")},
      "Out of bounds value of 1e308 for beta in predictor A"},
 };
 
