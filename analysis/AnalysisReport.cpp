@@ -12,6 +12,8 @@ const std::string kSpaceRun(25, ' ');
 const std::string kRulePiece = "==========";
 const std::string kRuleLine = kRulePiece + kRulePiece + kRulePiece + kRulePiece;
 const char* const kWarning = "[Out of bounds data. Results invalid.]";
+const char* const kValueMask = "+.000";   // beta, r and Pratt
+const char* const kAverageMask = ".000";  // the average importance
 
 // The header's columns are 20 wide each; the rows' are narrower and wider, so the
 // header's r and Pratt stand to the right of the rows' columns.
@@ -28,9 +30,14 @@ std::string Columns(const std::array<std::string, 4>& texts, const std::array<in
     return line + kLineEnd;
 }
 
+std::string RowLine(const PrattRow& row) {
+    const auto shown = [](double number) { return fw::Format(number, kValueMask); };
+    return Columns({row.name, shown(row.beta), shown(row.r), shown(row.pratt)}, kRowWidths);
+}
+
 std::string SummaryLine(const PrattResults& results) {
     return " R-sq = " + fw::Str(results.rSquared, "") + "          Average importance = " +
-           results.averageImportance + kLineEnd;
+           fw::Format(results.averageImportance, kAverageMask) + kLineEnd;
 }
 
 // A file's name may hold CR or LF; the heading's "File:" line must stay one line.
@@ -55,7 +62,7 @@ std::vector<std::string> ReportPieces(const ReportHeading& heading, const PrattR
     pieces.push_back(kRuleLine + kLineEnd);
     pieces.push_back(Columns(kHeaderTitles, kHeaderWidths));
     pieces.push_back(kRuleLine + kLineEnd);
-    for (const Predictor& row : results.table) pieces.push_back(Columns({row.name, row.beta, row.r, row.pratt}, kRowWidths));
+    for (const PrattRow& row : results.table) pieces.push_back(RowLine(row));
     pieces.push_back(kRuleLine + kLineEnd);
     pieces.push_back(SummaryLine(results));
     if (results.outOfBounds) pieces.push_back(kWarning + kLineEnd);

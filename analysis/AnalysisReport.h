@@ -1,6 +1,7 @@
 #pragma once
 // The plain-text report of one run, as the pieces appended to the results area one
-// after the other. Every line ends with a carriage return.
+// after the other. Every line ends with a carriage return. The numbers are formatted
+// here and nowhere else.
 #include "analysis/PrattAnalysis.h"
 
 #include <string>

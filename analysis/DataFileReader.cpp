@@ -7,12 +7,14 @@ namespace {
 
 const std::string kFieldSeparator = fw::Chr(9);
 
+ValueAsRead ReadValue(const std::string& text) { return {text, fw::Val(text)}; }
+
 // Fields are kept exactly as their text, spaces included; only the name is cut.
 Predictor ParseLine(const std::string& line) {
     Predictor predictor;
     predictor.name = fw::Left(fw::NthField(line, kFieldSeparator, 1), kNameLength);
-    predictor.beta = fw::NthField(line, kFieldSeparator, 2);
-    predictor.r = fw::NthField(line, kFieldSeparator, 3);
+    predictor.beta = ReadValue(fw::NthField(line, kFieldSeparator, 2));
+    predictor.r = ReadValue(fw::NthField(line, kFieldSeparator, 3));
     return predictor;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Reads the data file: exactly one line per predictor from the first line on, each
-// split at tabs into name, beta and r. A missing line reads as an empty one.
+// split at tabs into name, beta and r, each value read as a number once. A missing line
+// reads as an empty one.
 #include "analysis/Predictor.h"
 
 #include <cstdint>

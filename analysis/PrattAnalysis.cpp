@@ -1,33 +1,17 @@
 #include "analysis/PrattAnalysis.h"
 
-#include "framework/Text.h"
-
 namespace {
 
-const char* const kValueMask = "+.000";
-const char* const kAverageMask = ".000";
+bool OutsideBounds(const ValueAsRead& value) { return value.number < kLowestValue || value.number > kHighestValue; }
 
-bool OutsideBounds(const std::string& text) {
-    double value = fw::Val(text);
-    return value < kLowestValue || value > kHighestValue;
-}
-
-OutOfBounds Report(const std::string& value, const char* what, const Predictor& predictor) {
-    return {value, "Out of bounds value of " + value + " for " + what + " in predictor " + predictor.name};
+OutOfBounds Report(const ValueAsRead& value, const char* what, const Predictor& predictor) {
+    return {value.text, "Out of bounds value of " + value.text + " for " + what + " in predictor " + predictor.name};
 }
 
 // d comes from the values as read, never from their rounded texts.
-void ComputePratt(PredictorTable& table, double rSquared) {
-    for (Predictor& row : table) {
-        double d = (fw::Val(row.r) * fw::Val(row.beta)) / rSquared;
-        row.pratt = fw::Format(d, kValueMask);
-    }
-}
-
-void FormatValues(PredictorTable& table) {
-    for (Predictor& row : table) {
-        for (std::string* cell : {&row.beta, &row.r, &row.pratt}) *cell = fw::Format(fw::Val(*cell), kValueMask);
-    }
+PrattRow Row(const Predictor& predictor, double rSquared) {
+    const double beta = predictor.beta.number, r = predictor.r.number;
+    return {predictor.name, beta, r, (r * beta) / rSquared};
 }
 
 }  // namespace
@@ -40,13 +24,12 @@ std::optional<OutOfBounds> FindOutOfBounds(const PredictorTable& table) {
     return std::nullopt;
 }
 
-PrattResults AnalysePredictors(PredictorTable table, double rSquared) {
+PrattResults AnalysePredictors(const PredictorTable& table, double rSquared) {
     PrattResults results;
     results.outOfBounds = FindOutOfBounds(table);
-    ComputePratt(table, rSquared);
-    FormatValues(table);
-    results.table = std::move(table);
+    results.table.reserve(table.size());
+    for (const Predictor& predictor : table) results.table.push_back(Row(predictor, rSquared));
     results.rSquared = rSquared;
-    results.averageImportance = fw::Format(1.0 / static_cast<double>(results.table.size()), kAverageMask);
+    results.averageImportance = 1.0 / static_cast<double>(table.size());
     return results;
 }

@@ -2,14 +2,18 @@
 #include <string>
 #include <vector>
 
-// One predictor of a run, all as texts: the name (at most 8 characters once read),
-// beta and r as read from the data file, and later each shown by the mask "+.000",
-// and the Pratt value.
+// A beta or r from the data file: its text as read, which the out-of-bounds message
+// quotes, and the number read from that text, once.
+struct ValueAsRead {
+    std::string text;
+    double number = 0;
+};
+
+// One predictor as read: the name (at most 8 characters once read), beta and r.
 struct Predictor {
     std::string name;
-    std::string beta;
-    std::string r;
-    std::string pratt;
+    ValueAsRead beta;
+    ValueAsRead r;
 };
 
 using PredictorTable = std::vector<Predictor>;

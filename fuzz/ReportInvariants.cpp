@@ -3,6 +3,7 @@
 #include "fuzz/StrictUtf8.h"
 #include "framework/Text.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -18,6 +19,9 @@ struct Cell { int64_t start, width; };
 constexpr Cell kBeta{21, 16}, kR{37, 17}, kPratt{54, 20};
 // Heading 3 lines, rules and column titles 4, summary 1, footer 4.
 constexpr int64_t kLinesBesideRows = 12;
+// How far a value shown to three decimals may stand from its number, with room for
+// reading the shown text back.
+constexpr double kHalfThousandth = 0.0005 + 1e-12;
 
 void Require(bool holds, const char* invariant, const std::string& detail = "") {
     if (holds) return;
@@ -41,16 +45,22 @@ std::string CellText(const std::string& row, Cell cell) { return Trimmed(fw::Mid
 
 bool Matches(const std::string& text, const std::regex& shape) { return std::regex_match(text, shape); }
 
-void RequireRow(const std::string& row, const Predictor& predictor, bool inBounds) {
+void RequireRow(const std::string& row, const PrattRow& result, bool inBounds) {
     Require(fw::Len(row) == kRowLength, "a row is 74 characters", row);
     Require(IsStrictUtf8(row) && row.find('\0') == std::string::npos, "a row is UTF-8 without NUL", row);
-    Require(Trimmed(fw::Left(row, kNameColumn)) == Trimmed(predictor.name), "a row starts with its name", row);
+    Require(Trimmed(fw::Left(row, kNameColumn)) == Trimmed(result.name), "a row starts with its name", row);
     for (Cell cell : {kBeta, kR, kPratt})
         Require(CellText(row, cell).find("NAN") == std::string::npos, "no NaN among the values", row);
+    const std::string prattText = CellText(row, kPratt);
+    Require(std::isinf(result.pratt) == (prattText == "+INF" || prattText == "-INF"),
+            "an infinite Pratt value, and only that, shows as +INF or -INF", row);
     if (!inBounds) return;
     static const std::regex value(R"([+-]\.\d{3})"), pratt(R"([+-]\d{0,2}\.\d{3})");
     Require(Matches(CellText(row, kBeta), value) && Matches(CellText(row, kR), value), "beta and r read +.000", row);
-    Require(Matches(CellText(row, kPratt), pratt), "Pratt reads +.000 within 100", row);
+    Require(Matches(prattText, pratt), "Pratt reads +.000 within 100", row);
+    for (auto [cell, number] : {std::pair{kBeta, result.beta}, std::pair{kR, result.r}, std::pair{kPratt, result.pratt}})
+        Require(std::fabs(fw::Val(CellText(row, cell)) - number) <= kHalfThousandth, "a value shows its number rounded",
+                row);
 }
 
 std::string Joined(const std::vector<std::string>& pieces) {
@@ -75,9 +85,11 @@ void RequireTable(const PredictorTable& table, int64_t predictors) {
     Require(static_cast<int64_t>(table.size()) == predictors, "one predictor per line asked for");
     for (const Predictor& p : table) {
         Require(fw::Len(p.name) <= 8, "a name has at most 8 characters", p.name);
-        Require(IsStrictUtf8(p.name + p.beta + p.r), "what is read is UTF-8", p.name);
-        Require((p.name + p.beta + p.r).find_first_of(std::string("\r\n\t\0", 4)) == std::string::npos,
+        Require(IsStrictUtf8(p.name + p.beta.text + p.r.text), "what is read is UTF-8", p.name);
+        Require((p.name + p.beta.text + p.r.text).find_first_of(std::string("\r\n\t\0", 4)) == std::string::npos,
                 "no line end, tab or NUL inside a field", p.name);
+        Require(p.beta.number == fw::Val(p.beta.text) && p.r.number == fw::Val(p.r.text),
+                "each number is its text as read", p.beta.text + " " + p.r.text);
     }
 }
 

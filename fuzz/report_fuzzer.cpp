@@ -25,10 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static MemoryFile file;
     file.Write(input.fileBytes);
     // A small regular file never makes the reader throw; if it does, the fuzzer says so.
-    PredictorTable table = ReadDataFile(std::make_shared<fw::FolderItem>(file.Path()), inputs.predictors);
+    const PredictorTable table = ReadDataFile(std::make_shared<fw::FolderItem>(file.Path()), inputs.predictors);
     RequireTable(table, inputs.predictors);
 
-    const PrattResults results = AnalysePredictors(std::move(table), inputs.rSquared);
+    const PrattResults results = AnalysePredictors(table, inputs.rSquared);
     const std::string fileName = fw::FolderItem("/data/" + input.fileName).Name();
     RequireReport(ReportPieces({"1/2/26", "3:04 PM", fileName}, results), results, inputs.predictors);
     return 0;

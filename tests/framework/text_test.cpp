@@ -100,7 +100,7 @@ TEST(Text, ValReadsTheLeadingDecimalNumber) {
         // A decimal comma reads as a point; only the first separator counts.
         {"1,5", 1.5}, {"0,18", 0.18}, {"-,045", -0.045}, {",5", 0.5}, {"5,", 5}, {",", 0},
         {"1,5e2", 150}, {"1,2,3", 1.2}, {"1.5,5", 1.5}, {"1,5.5", 1.5}, {"1,5e400", DBL_MAX},
-        {"1e3", 1000}, {"1E-2", 0.01}, {"2.5e3x", 2500}, {"1e", 1}, {"1e+", 1}, {"5.e1", 50},
+        {"1e3", 1000}, {"1e+3", 1000}, {"1E-2", 0.01}, {"2.5e3x", 2500}, {"1e", 1}, {"1e+", 1}, {"5.e1", 50},
         {"nan", 0}, {"inf", 0}, {"-inf", 0}, {"infinity", 0}, {"0x1A", 0},
         // Out of range: too large stays too large, too small is 0.
         {"1e400", DBL_MAX}, {"-1e400", -DBL_MAX}, {digits400, DBL_MAX},
