@@ -29,6 +29,8 @@ void Timer::SetPeriod(int milliseconds) {
 
 bool Timer::IsRunning() const { return clock_->timer.isActive(); }
 
+int Timer::RemainingTime() const { return clock_->timer.remainingTime(); }
+
 // A single-shot timer is spent before its Action runs, so the handler sees it stopped.
 void Timer::Fire() {
     if (properties_.RunMode == TimerSingle) {

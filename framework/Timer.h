@@ -22,6 +22,8 @@ public:
     int Period() const { return properties_.Period; }
     void SetPeriod(int milliseconds);
     bool IsRunning() const;
+    // Milliseconds until a running timer fires; -1 when it is stopped.
+    int RemainingTime() const;
     // What the clock does when the period has passed; tests call it instead of waiting.
     void Fire();
 

@@ -1,14 +1,30 @@
 // Every test executable starts the runtime once, on the offscreen platform unless the
 // environment says otherwise, then runs its tests.
 #include "framework/Application.h"
+#include "framework/testing/Interaction.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A test that leaves a top-level window behind fails: the next test would meet it.
+class NoWindowLeftBehind : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo& /*test*/) override {
+        EXPECT_EQ(fw::testing::TopLevelWindowsLeft(), std::vector<std::string>{})
+            << "top-level windows left behind";
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     testing::InitGoogleTest(&argc, argv);
     fw::RuntimeInit(argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new NoWindowLeftBehind);
     return RUN_ALL_TESTS();
 }

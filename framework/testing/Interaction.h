@@ -2,6 +2,7 @@
 // Real key and mouse events sent through the toolkit to a control or window, as a
 // user's would arrive, and other drivers for tests.
 #include <string>
+#include <vector>
 
 namespace fw {
 class RectControl;
@@ -35,5 +36,8 @@ void ProcessEvents();
 void ResetRuntime();
 // The exit status of the last Quit, or -1 when none was requested since ResetRuntime.
 int QuitStatus();
+// The toolkit's top-level windows that still exist once pending deletes have run, each
+// as its class and title; a test should leave none.
+std::vector<std::string> TopLevelWindowsLeft();
 
 }  // namespace fw::testing

@@ -3,7 +3,8 @@
 #include "framework/detail/RuntimeState.h"
 #include "framework/detail/WindowRegistry.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QWidget>
 
 namespace fw::testing {
 
@@ -19,5 +20,13 @@ void ResetRuntime() {
 }
 
 int QuitStatus() { return detail::QuitStatus(); }
+
+std::vector<std::string> TopLevelWindowsLeft() {
+    ProcessEvents();
+    std::vector<std::string> left;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        left.push_back(std::string(window->metaObject()->className()) + " \"" + window->windowTitle().toStdString() + "\"");
+    return left;
+}
 
 }  // namespace fw::testing
