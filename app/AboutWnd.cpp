@@ -3,10 +3,9 @@
 #include "app/AboutWndLayout.h"
 #include "app/ControlWnd.h"
 #include "app/Pictures.h"
-#include "framework/Event.h"
 #include "framework/EventNames.h"
+#include "framework/MakeControl.h"
 #include "framework/WindowRegistry.h"
-
 
 namespace {
 
@@ -30,26 +29,15 @@ void AboutWnd::Layout() { SetProperties(AboutWndLayout::Window); }
 
 void AboutWnd::CreateControls() { CreateControls0(); }
 
+// One row per control in the order of creation.
 void AboutWnd::CreateControls0() {
     namespace layout = AboutWndLayout;
-    New<fw::Rectangle>("Rectangle1");
-    Rectangle1()->SetProperties(layout::Rectangle1);
-
-    New<fw::Canvas>("ImageWell1");
-    ImageWell1()->SetBackdrop(puzzle256());
-    ImageWell1()->SetProperties(layout::ImageWell1);
-
-    New<fw::Label>("StaticText2");
-    StaticText2()->SetProperties(layout::StaticText2);
-    fw::AddHandler(StaticText2()->Open, this, &AboutWnd::StaticText2_Open);
-
-    New<fw::Canvas>("Canvas3");
-    Canvas3()->SetBackdrop(Quendreltitle1());
-    Canvas3()->SetProperties(layout::Canvas3);
-
-    New<fw::Timer>("Timer1");
-    Timer1()->SetProperties(layout::Timer1);
-    fw::AddHandler(Timer1()->Action, this, &AboutWnd::Timer1_Action);
+    using fw::MakeCanvas, fw::MakeControl, fw::OnAction, fw::OnOpen;
+    MakeControl<fw::Rectangle>(*this, "Rectangle1", layout::Rectangle1);
+    MakeCanvas(*this, "ImageWell1", puzzle256, layout::ImageWell1);
+    MakeControl<fw::Label>(*this, "StaticText2", layout::StaticText2, OnOpen{&AboutWnd::StaticText2_Open});
+    MakeCanvas(*this, "Canvas3", Quendreltitle1, layout::Canvas3);
+    MakeControl<fw::Timer>(*this, "Timer1", layout::Timer1, OnAction{&AboutWnd::Timer1_Action});
 }
 
 void AboutWnd::StaticText2_Open(fw::Label& /*label*/) {

@@ -3,10 +3,9 @@
 #include "app/ControlWndLayout.h"
 #include "app/MenuBar1.h"
 #include "app/Pictures.h"
-#include "framework/Event.h"
 #include "framework/EventNames.h"
+#include "framework/MakeControl.h"
 #include "framework/WindowRegistry.h"
-
 
 namespace {
 const char* const kClassName = "ControlWnd.ControlWnd";
@@ -23,58 +22,25 @@ void ControlWnd::Layout() {
 
 void ControlWnd::CreateControls() { CreateControls0(); }
 
-// Each control is made complete (added, backdrop, properties, handlers) before the next.
+// One row per control in the order of creation; each is complete (added, backdrop,
+// properties, handlers) before the next is begun.
 void ControlWnd::CreateControls0() {
     namespace layout = ControlWndLayout;
-    New<fw::Rectangle>("Rectangle1");
-    Rectangle1()->SetProperties(layout::Rectangle1);
-
-    New<fw::Canvas>("ImageWell1");
-    ImageWell1()->SetBackdrop(puzzle128());
-    ImageWell1()->SetProperties(layout::ImageWell1);
-
-    New<fw::TextField>("pFld");
-    pFld()->SetProperties(layout::pFld);
-    fw::AddHandler(pFld()->KeyDown, this, &ControlWnd::pFld_KeyDown);
-    fw::AddHandler(pFld()->Open, this, &ControlWnd::pFld_Open);
-
-    New<fw::PushButton>("clearBtn");
-    clearBtn()->SetProperties(layout::clearBtn);
-    fw::AddHandler(clearBtn()->MouseDown, this, &ControlWnd::clearBtn_MouseDown);
-
-    New<fw::PushButton>("helpBtn");
-    helpBtn()->SetProperties(layout::helpBtn);
-    fw::AddHandler(helpBtn()->MouseDown, this, &ControlWnd::helpBtn_MouseDown);
-
-    New<fw::PushButton>("calcBtn");
-    calcBtn()->SetProperties(layout::calcBtn);
-    fw::AddHandler(calcBtn()->MouseDown, this, &ControlWnd::calcBtn_MouseDown);
-
-    New<fw::Label>("RyText");
-    RyText()->SetProperties(layout::RyText);
-    fw::AddHandler(RyText()->Open, this, &ControlWnd::RyText_Open);
-
-    New<fw::TextField>("RyFld");
-    RyFld()->SetProperties(layout::RyFld);
-    fw::AddHandler(RyFld()->KeyDown, this, &ControlWnd::RyFld_KeyDown);
-    fw::AddHandler(RyFld()->Open, this, &ControlWnd::RyFld_Open);
-
-    New<fw::TextArea>("ResultsFld");
-    ResultsFld()->SetProperties(layout::ResultsFld);
-    fw::AddHandler(ResultsFld()->KeyDown, this, &ControlWnd::ResultsFld_KeyDown);
-    fw::AddHandler(ResultsFld()->Open, this, &ControlWnd::ResultsFld_Open);
-
-    New<fw::Canvas>("Canvas1");
-    Canvas1()->SetBackdrop(Quendreltitle1());
-    Canvas1()->SetProperties(layout::Canvas1);
-
-    New<fw::Label>("Label1");
-    Label1()->SetProperties(layout::Label1);
-    fw::AddHandler(Label1()->Open, this, &ControlWnd::Label1_Open);
-
-    New<fw::TextField>("TextField1");
-    TextField1()->SetProperties(layout::TextField1);
-    fw::AddHandler(TextField1()->Open, this, &ControlWnd::TextField1_Open);
+    using fw::MakeCanvas, fw::MakeControl, fw::OnKeyDown, fw::OnMouseDown, fw::OnOpen;
+    using W = ControlWnd;
+    MakeControl<fw::Rectangle>(*this, "Rectangle1", layout::Rectangle1);
+    MakeCanvas(*this, "ImageWell1", puzzle128, layout::ImageWell1);
+    MakeControl<fw::TextField>(*this, "pFld", layout::pFld, OnKeyDown{&W::pFld_KeyDown}, OnOpen{&W::pFld_Open});
+    MakeControl<fw::PushButton>(*this, "clearBtn", layout::clearBtn, OnMouseDown{&W::clearBtn_MouseDown});
+    MakeControl<fw::PushButton>(*this, "helpBtn", layout::helpBtn, OnMouseDown{&W::helpBtn_MouseDown});
+    MakeControl<fw::PushButton>(*this, "calcBtn", layout::calcBtn, OnMouseDown{&W::calcBtn_MouseDown});
+    MakeControl<fw::Label>(*this, "RyText", layout::RyText, OnOpen{&W::RyText_Open});
+    MakeControl<fw::TextField>(*this, "RyFld", layout::RyFld, OnKeyDown{&W::RyFld_KeyDown}, OnOpen{&W::RyFld_Open});
+    MakeControl<fw::TextArea>(*this, "ResultsFld", layout::ResultsFld,
+                              OnKeyDown{&W::ResultsFld_KeyDown}, OnOpen{&W::ResultsFld_Open});
+    MakeCanvas(*this, "Canvas1", Quendreltitle1, layout::Canvas1);
+    MakeControl<fw::Label>(*this, "Label1", layout::Label1, OnOpen{&W::Label1_Open});
+    MakeControl<fw::TextField>(*this, "TextField1", layout::TextField1, OnOpen{&W::TextField1_Open});
 }
 
 bool ControlWnd::IsEventImplemented(const std::string& eventName) const {

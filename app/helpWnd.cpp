@@ -4,8 +4,8 @@
 #include "app/HelpText.h"
 #include "app/MenuBar1.h"
 #include "app/helpWndLayout.h"
-#include "framework/Event.h"
 #include "framework/EventNames.h"
+#include "framework/MakeControl.h"
 #include "framework/Text.h"
 #include "framework/WindowRegistry.h"
 
@@ -26,11 +26,9 @@ void helpWnd::Layout() {
 void helpWnd::CreateControls() { CreateControls0(); }
 
 void helpWnd::CreateControls0() {
-    New<fw::TextArea>("EditField1");
     fw::TextAreaProperties properties = helpWndLayout::EditField1;
     properties.Value = HelpText();
-    EditField1()->SetProperties(properties);
-    fw::AddHandler(EditField1()->Open, this, &helpWnd::EditField1_Open);
+    fw::MakeControl<fw::TextArea>(*this, "EditField1", properties, fw::OnOpen{&helpWnd::EditField1_Open});
 }
 
 // Only the title line and the carriage return that ends it are bold.

@@ -1,7 +1,8 @@
 #pragma once
 // Design-time property sets, applied in one step with SetProperties. Each field has the
 // framework's default, so a layout table names only what it changes. Fields are in
-// the order the designated initialisers must follow.
+// the order the designated initialisers must follow. Some are kept as the layouts give
+// them without changing anything on screen; docs/architecture.md lists them and why.
 #include <cstdint>
 #include <string>
 
@@ -16,11 +17,10 @@ struct Bounds {
 struct ControlCommon {
     int TabIndex = 0;
     bool TabStop = true;
+    // The edges whose distance the control keeps while its window is resized.
     bool LockLeft = true, LockTop = true, LockRight = false, LockBottom = false;
     bool Visible = true;
     bool Enabled = true;
-    bool AllowAutoDeactivate = true;
-    int TabPanelIndex = 0;
     std::string Tooltip;
     std::string InitialParent;
 };
@@ -28,7 +28,6 @@ struct ControlCommon {
 struct FontStyle {
     std::string FontName = "System";
     double FontSize = 0;  // 0: the framework's default size
-    int FontUnit = 0;
     bool Bold = false, Italic = false, Underline = false;
     Color TextColor = 0x000000;
 };
@@ -48,10 +47,8 @@ struct TextFieldProperties {
     bool Password = false;
     bool Transparent = true;
     bool AllowFocusRing = true;
-    bool AllowSpellChecking = false;
-    bool AllowTabs = false;
     Color BackgroundColor = 0xFFFFFF;
-    std::string Format, Hint, DataSource, DataField;
+    std::string Hint;
 };
 
 struct TextAreaProperties {
@@ -61,20 +58,17 @@ struct TextAreaProperties {
     std::string Value;  // lines end with CR
     bool HasBorder = true;
     bool ReadOnly = false;
-    int MaximumCharactersAllowed = 0;
-    std::string ValidationMask;
+    int MaximumCharactersAllowed = 0;  // 0: no limit; limits the user, not the program
     int TextAlignment = AlignDefault;
     bool Multiline = true;
     bool HasHorizontalScrollbar = false, HasVerticalScrollbar = true;
     bool AllowStyledText = true;
-    bool HideSelection = true;
+    bool HideSelection = true;  // shown only while the area has the focus
     double LineHeight = 0.0, LineSpacing = 1.0;
-    bool Transparent = true;
     bool AllowFocusRing = true;
     bool AllowSpellChecking = false;
     bool AllowTabs = false;
     Color BackgroundColor = 0xFFFFFF;
-    std::string Format, DataSource, DataField;
 };
 
 struct LabelProperties {
@@ -86,7 +80,6 @@ struct LabelProperties {
     bool Selectable = false;
     int TextAlignment = AlignDefault;
     bool Transparent = true;
-    std::string DataSource, DataField;
 };
 
 struct PushButtonProperties {
@@ -94,9 +87,7 @@ struct PushButtonProperties {
     ControlCommon common;
     FontStyle font;
     std::string Caption;
-    bool Default = false, Cancel = false;
-    int MacButtonStyle = 0;
-    bool Transparent = true;
+    bool Default = false;
 };
 
 struct CanvasProperties {
@@ -132,9 +123,6 @@ struct WindowProperties {
     std::string Title;
     bool HasCloseButton = true, HasMaximizeButton = true, HasMinimizeButton = true, HasFullScreenButton = false;
     bool Resizeable = true;
-    bool Composite = false;
-    int MacProcID = 0;
-    bool FullScreen = false;
     int DefaultLocation = 0;  // 0 centred on the main screen, 3 staggered
     bool Visible = true;
     bool HasBackgroundColor = false;

@@ -1,5 +1,6 @@
 #include "framework/Control.h"
 
+#include "framework/detail/EdgeLocks.h"
 #include "framework/detail/WidgetHost.h"
 
 namespace fw {
@@ -20,6 +21,7 @@ void RectControl::ApplyCommon(const Bounds& bounds, const ControlCommon& common)
         widget.setFocusPolicy(Qt::NoFocus);
     else
         widget.setFocusPolicy(common.TabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    detail::FollowEdgeLocks(*this, bounds, common);
 }
 
 Bounds RectControl::GetBounds() const {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -48,6 +49,17 @@ int LinesInLastParagraph(const QTextDocument& document) {
     return static_cast<int>(document.lastBlock().text().count(QChar(QChar::LineSeparator)));
 }
 
+// The editor draws the selection of an area without the focus in the inactive colours;
+// hidden, it looks like the rest of the text.
+void ShowUnfocusedSelection(QPalette& palette, bool show) {
+    const QPalette standard = QApplication::palette("QPlainTextEdit");
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight,
+                     show ? standard.brush(QPalette::Inactive, QPalette::Highlight) : QBrush(Qt::transparent));
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                     show ? standard.brush(QPalette::Inactive, QPalette::HighlightedText)
+                          : palette.brush(QPalette::Inactive, QPalette::Text));
+}
+
 void ApplyLook(AreaWidget& area, const TextAreaProperties& p) {
     area.setFrameShape(p.HasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
     area.setVerticalScrollBarPolicy(p.HasVerticalScrollbar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -55,6 +67,7 @@ void ApplyLook(AreaWidget& area, const TextAreaProperties& p) {
     area.setLineWrapMode(p.HasHorizontalScrollbar ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     QPalette palette = area.palette();
     palette.setColor(QPalette::Base, detail::ToQColor(p.BackgroundColor));
+    ShowUnfocusedSelection(palette, !p.HideSelection);
     area.setPalette(palette);
     QTextOption option = area.document()->defaultTextOption();
     option.setAlignment(detail::ToAlignment(p.TextAlignment) & Qt::AlignHorizontal_Mask);
@@ -77,6 +90,7 @@ void TextArea::SetProperties(const TextAreaProperties& p) {
     ApplyLook(area, p);
     area.setReadOnly(p.ReadOnly);
     area.setTabChangesFocus(!p.AllowTabs);
+    area.maxChars = p.MaximumCharactersAllowed;
     SetText(p.Value);
 }
 

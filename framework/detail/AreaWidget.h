@@ -1,6 +1,7 @@
 #pragma once
 // The plain-text editor behind a TextArea. Keys reach the area's KeyDown before the
-// editor (and before Tab moves the focus).
+// editor (and before Tab moves the focus). With a limit, typing, pasting and input
+// methods stop at that many characters; the program's own text is not cut.
 #include <QPlainTextEdit>
 
 namespace fw {
@@ -13,11 +14,17 @@ class AreaWidget : public QPlainTextEdit {
 public:
     AreaWidget(TextArea& control, QWidget* parent);
 
+    int maxChars = 0;  // 0: no limit
+
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     void SetTabStops();
+    int Room() const;  // how many more characters the user may add
     TextArea& control_;
 };
 

@@ -1,10 +1,14 @@
-// The text area's CR line ends, its appends and its bold runs.
+// The text area's CR line ends, its appends, its bold runs, its selection and its limit.
 #include "FrameworkTest.h"
 
 #include "framework/TextArea.h"
+#include "framework/TextField.h"
 #include "framework/detail/AreaWidget.h"
 #include "framework/detail/WidgetHost.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -15,9 +19,11 @@ namespace {
 class TextAreaTest : public FrameworkTest {
 protected:
     void SetUp() override {
-        area = &OpenWindow().New<fw::TextArea>("area");
+        window = &OpenWindow();
+        area = &window->New<fw::TextArea>("area");
         area->SetProperties({.bounds = {10, 10, 300, 120}});
     }
+    fw::Window* window = nullptr;
     fw::TextArea* area = nullptr;
 };
 
@@ -97,6 +103,41 @@ TEST_F(TextAreaTest, ReadOnlyAreaTakesNoTyping) {
     fw::testing::TypeText(*area, "x");
     EXPECT_EQ(area->Text(), "fixed");
     EXPECT_TRUE(area->ReadOnly());
+}
+
+// The focus is elsewhere, so the area draws no caret: what differs is the selection.
+TEST_F(TextAreaTest, HideSelectionHidesItWhileTheFocusIsElsewhere) {
+    auto& elsewhere = window->New<fw::TextField>("elsewhere");
+    auto& widget = area->Host().As<fw::detail::AreaWidget>();
+    for (bool hide : {true, false}) {
+        SCOPED_TRACE(hide ? "HideSelection" : "shown selection");
+        area->SetProperties({.bounds = {10, 10, 300, 120}, .Value = "some words", .HideSelection = hide});
+        elsewhere.SetFocus();
+        const QImage unselected = widget.grab().toImage();
+        widget.selectAll();
+        EXPECT_EQ(widget.grab().toImage() == unselected, hide);
+    }
+}
+
+TEST_F(TextAreaTest, LimitStopsTypingAndPastingButNotTheProgram) {
+    area->SetProperties({.bounds = {10, 10, 300, 120}, .MaximumCharactersAllowed = 6});
+    fw::testing::TypeText(*area, "abc");
+    fw::testing::PressKey(*area, "Return");  // a line end is a character too
+    fw::testing::TypeText(*area, "defg");
+    EXPECT_EQ(area->Text(), "abc\rde");
+    area->SetText("ab");
+    area->SetSelStart(2);
+    QApplication::clipboard()->setText("12345");
+    fw::testing::PressChord(*area, "v");
+    EXPECT_EQ(area->Text(), "ab1234");
+    area->SetText("abcd");
+    area->SetSelStart(4);
+    QInputMethodEvent composed;
+    composed.setCommitString("\u00e9\u00e8\u00ea");
+    QApplication::sendEvent(area->Host().widget, &composed);
+    EXPECT_EQ(area->Text(), "abcd\u00e9\u00e8");
+    area->SetText("the program's own text is never cut");
+    EXPECT_EQ(area->Text(), "the program's own text is never cut");
 }
 
 // A header whose first word is wider than a tab stop over rows whose names are not,
