@@ -232,6 +232,23 @@ TEST_F(LoadDataTest, TextTypedIntoTheAreaIsFollowedDirectly) {
     EXPECT_EQ(SplitAtCR(Report())[0], "my notes" + DateLine());
 }
 
+// Undo reaches the user's own notes in the area, never the report after them.
+TEST_F(LoadDataTest, UndoLeavesTheReportWhole) {
+    auto area = w.ResultsFld();
+    Run("4", ".35", Data(kExample));
+    fw::testing::TypeText(*area, "notes");
+    Run("2", ".5", Data(kExample));
+    const std::string reports = Report();
+    area->SetFocus();
+    EXPECT_FALSE(fw::testing::MenuEnabled(w, "EditUndo"));
+    for (int i = 0; i < 3; ++i) fw::testing::PressChord(*area, "z");
+    EXPECT_EQ(Report(), reports);
+
+    fw::testing::TypeText(*area, "x");
+    ASSERT_TRUE(fw::testing::ChooseMenu(w, "EditUndo"));
+    EXPECT_EQ(Report(), reports);
+}
+
 TEST_F(LoadDataTest, NinetyNinePredictors) {
     std::string contents;
     for (int i = 1; i <= 99; ++i) contents += "V" + std::to_string(i) + "\t.1\t.2\n";
