@@ -55,17 +55,16 @@ std::string OneLine(const std::string& text) {
 
 }  // namespace
 
-std::vector<std::string> ReportPieces(const ReportHeading& heading, const PrattResults& results) {
-    std::vector<std::string> pieces;
-    pieces.push_back("Date: " + heading.date + "  " + heading.time + kLineEnd + "File: " + OneLine(heading.fileName) +
-                     kLineEnd + kLineEnd);
-    pieces.push_back(kRuleLine + kLineEnd);
-    pieces.push_back(Columns(kHeaderTitles, kHeaderWidths));
-    pieces.push_back(kRuleLine + kLineEnd);
-    for (const PrattRow& row : results.table) pieces.push_back(RowLine(row));
-    pieces.push_back(kRuleLine + kLineEnd);
-    pieces.push_back(SummaryLine(results));
-    if (results.outOfBounds) pieces.push_back(kWarning + kLineEnd);
-    pieces.push_back(kLineEnd + "  " + CopyrightLine + kLineEnd + kLineEnd + kLineEnd);
-    return pieces;
+std::string ReportText(const ReportHeading& heading, const PrattResults& results) {
+    std::string report = "Date: " + heading.date + "  " + heading.time + kLineEnd + "File: " +
+                         OneLine(heading.fileName) + kLineEnd + kLineEnd;
+    report += kRuleLine + kLineEnd;
+    report += Columns(kHeaderTitles, kHeaderWidths);
+    report += kRuleLine + kLineEnd;
+    for (const PrattRow& row : results.table) report += RowLine(row);
+    report += kRuleLine + kLineEnd;
+    report += SummaryLine(results);
+    if (results.outOfBounds) report += kWarning + kLineEnd;
+    report += kLineEnd + "  " + CopyrightLine + kLineEnd + kLineEnd + kLineEnd;
+    return report;
 }

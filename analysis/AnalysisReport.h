@@ -1,11 +1,9 @@
 #pragma once
-// The plain-text report of one run, as the pieces appended to the results area one
-// after the other. Every line ends with a carriage return. The numbers are formatted
-// here and nowhere else.
+// The plain-text report of one run, appended to the results area as one text. Every
+// line ends with a carriage return. The numbers are formatted here and nowhere else.
 #include "analysis/PrattAnalysis.h"
 
 #include <string>
-#include <vector>
 
 struct ReportHeading {
     std::string date;  // short date
@@ -13,4 +11,4 @@ struct ReportHeading {
     std::string fileName;
 };
 
-std::vector<std::string> ReportPieces(const ReportHeading& heading, const PrattResults& results);
+std::string ReportText(const ReportHeading& heading, const PrattResults& results);

@@ -35,7 +35,5 @@ bool ControlWnd::calcBtn_MouseDown(fw::PushButton& /*button*/, int64_t /*x*/, in
 void ControlWnd::AppendReport(const std::string& fileName, const PrattResults& results) {
     ResultsFld()->SetVisible(true);
     fw::Date now;
-    for (const std::string& piece : ReportPieces({now.ShortDate(), now.ShortTime(), fileName}, results)) {
-        ResultsFld()->AppendText(piece);
-    }
+    ResultsFld()->AppendText(ReportText({now.ShortDate(), now.ShortTime(), fileName}, results));
 }

@@ -11,7 +11,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QTextCursor>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,16 +31,6 @@ std::string ReportText(std::size_t bytes) {
     return text;
 }
 
-// Takes the appended text away again outside the timing, so every append meets the
-// same amount of text.
-void RemoveTail(fw::TextArea& area, int64_t keep) {
-    auto& editor = area.Host().As<fw::detail::AreaWidget>();
-    QTextCursor tail(editor.document());
-    tail.setPosition(static_cast<int>(keep));
-    tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    tail.removeSelectedText();
-}
-
 void BM_AppendReport(benchmark::State& state) {
     auto owned = std::make_unique<fw::Window>("Bench.Window");
     fw::Window& window = *owned;
@@ -59,7 +48,7 @@ void BM_AppendReport(benchmark::State& state) {
         QCoreApplication::processEvents();
         text.repaint();
         state.PauseTiming();
-        RemoveTail(area, held);
+        fw::testing::CutTextBack(area, held);  // every append meets the same amount of text
         state.ResumeTiming();
     }
     state.counters["chars_held"] = static_cast<double>(held);

@@ -23,14 +23,15 @@ QTextCharFormat FormatAt(const QTextDocument& document, int position) {
 }  // namespace
 
 void StyledText::SetBold(int64_t start, int64_t length, bool bold) {
-    QTextDocument& document = *area_.Host().As<detail::AreaWidget>().document();
+    auto& editor = area_.Host().As<detail::AreaWidget>();
+    QTextDocument& document = *editor.document();
     int64_t last = document.characterCount() - 1;
     QTextCursor range(&document);
     range.setPosition(static_cast<int>(std::clamp<int64_t>(start, 0, last)));
     range.setPosition(static_cast<int>(std::clamp<int64_t>(start + length, 0, last)), QTextCursor::KeepAnchor);
     QTextCharFormat weight;
     weight.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    range.mergeCharFormat(weight);
+    editor.ProgramChange([&] { range.mergeCharFormat(weight); });
 }
 
 bool StyledText::Bold(int64_t position) const {

@@ -101,14 +101,19 @@ std::string TextArea::Text() const {
     return raw.toStdString();
 }
 
-void TextArea::SetText(const std::string& text) { Host().As<AreaWidget>().setPlainText(FromProgramText(text)); }
+void TextArea::SetText(const std::string& text) {
+    auto& area = Host().As<AreaWidget>();
+    area.ProgramChange([&] { area.setPlainText(FromProgramText(text)); });
+}
 
 // Inserts at the end only, so the cost follows the appended text, not the whole text.
 void TextArea::AppendText(const std::string& text) {
     auto& area = Host().As<AreaWidget>();
     QTextCursor end(area.document());
     end.movePosition(QTextCursor::End);
-    end.insertText(FromProgramText(text, LinesInLastParagraph(*area.document())), QTextCharFormat());
+    area.ProgramChange([&] {
+        end.insertText(FromProgramText(text, LinesInLastParagraph(*area.document())), QTextCharFormat());
+    });
     area.setTextCursor(end);
     area.ensureCursorVisible();
 }

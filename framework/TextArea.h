@@ -1,7 +1,9 @@
 #pragma once
 // A multi-line, scrollable text area. Its text uses CR as line end: the area shows
 // each CR as a line break and hands typed line breaks back as CR. An append costs the
-// appended text, not the whole text, and brings the end of the text into view.
+// appended text, not the whole text, and brings the end of the text into view. What the
+// program writes (text set or appended, bold runs) is no undo step and ends the undo
+// history: Undo and Redo reach only the user's own edits.
 #include "framework/TextControl.h"
 #include "framework/Event.h"
 

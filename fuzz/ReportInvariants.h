@@ -6,9 +6,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 void RequireInputs(const ValidInputs& inputs, const std::string& rSquaredText);
 void RequireInputError(const InputError& error);
 void RequireTable(const PredictorTable& table, int64_t predictors);
-void RequireReport(const std::vector<std::string>& pieces, const PrattResults& results, int64_t predictors);
+void RequireReport(const std::string& report, const PrattResults& results, int64_t predictors);

@@ -30,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     const PrattResults results = AnalysePredictors(table, inputs.rSquared);
     const std::string fileName = fw::FolderItem("/data/" + input.fileName).Name();
-    RequireReport(ReportPieces({"1/2/26", "3:04 PM", fileName}, results), results, inputs.predictors);
+    RequireReport(ReportText({"1/2/26", "3:04 PM", fileName}, results), results, inputs.predictors);
     return 0;
 }

@@ -34,6 +34,12 @@ AreaWidget::AreaWidget(TextArea& control, QWidget* parent) : QPlainTextEdit(pare
     SetTabStops();
 }
 
+void AreaWidget::ProgramChange(const std::function<void()>& change) {
+    document()->setUndoRedoEnabled(false);  // clears both stacks
+    change();
+    document()->setUndoRedoEnabled(true);
+}
+
 bool AreaWidget::event(QEvent* event) {
     if (OfferKeyPress(*event, [this](const std::string& key) { return control_.KeyDown.Raise(control_, key); }))
         return true;

@@ -4,6 +4,8 @@
 // methods stop at that many characters; the program's own text is not cut.
 #include <QPlainTextEdit>
 
+#include <functional>
+
 namespace fw {
 class TextArea;
 }
@@ -15,6 +17,11 @@ public:
     AreaWidget(TextArea& control, QWidget* parent);
 
     int maxChars = 0;  // 0: no limit
+
+    // Makes a change the program asks for (text set or appended, a style): it is no
+    // undo step, and it ends the undo history, so Undo and Redo reach only the user's
+    // own edits.
+    void ProgramChange(const std::function<void()>& change);
 
 protected:
     bool event(QEvent* event) override;

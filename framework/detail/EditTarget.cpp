@@ -2,6 +2,7 @@
 
 #include "framework/Window.h"
 #include "framework/detail/HostFrame.h"
+#include "framework/detail/MenuBarWidget.h"
 #include "framework/detail/WindowHost.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ EditTarget::EditTarget(QWidget* widget)
 
 std::optional<EditTarget> EditTarget::Focused(const Window* front) {
     QWidget* focused = front ? front->Host().frame->focusWidget() : QApplication::focusWidget();
-    EditTarget target(focused);
+    EditTarget target(FocusBehindMenuBar(focused));
     if (!target.line_ && !target.area_) return std::nullopt;
     return target;
 }

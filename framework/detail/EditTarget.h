@@ -18,7 +18,8 @@ namespace fw::detail {
 class EditTarget {
 public:
     // The focused line edit or plain-text editor of the window (of the application when
-    // there is no window), or nothing.
+    // there is no window), or nothing. While the menu bar has the focus, the one it took
+    // the focus from.
     static std::optional<EditTarget> Focused(const Window* front);
 
     static bool IsEditItem(const std::string& itemName);

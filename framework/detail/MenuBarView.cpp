@@ -4,6 +4,7 @@
 #include "framework/Menu.h"
 #include "framework/Window.h"
 #include "framework/detail/HostFrame.h"
+#include "framework/detail/MenuBarWidget.h"
 #include "framework/detail/WindowHost.h"
 
 #include <QMenuBar>
@@ -52,7 +53,7 @@ void Fill(QMenu& menu, MenuItem& parent, Window& window) {
 }
 
 QMenuBar* Draw(MenuBar& bar, Window& window) {
-    auto* drawn = new QMenuBar;
+    auto* drawn = new MenuBarWidget;
     for (std::size_t i = 0; i < bar.Count(); ++i) {
         MenuItem& top = bar.Item(i);
         QMenu* menu = drawn->addMenu(Caption(top));

@@ -4,8 +4,11 @@
 #include <string>
 #include <vector>
 
+#include <cstdint>
+
 namespace fw {
 class RectControl;
+class TextArea;
 class Window;
 }
 
@@ -30,6 +33,9 @@ void FirePendingTimers(Window& window);
 bool ChooseMenu(Window& window, const std::string& itemName);
 // Whether the window's menu shows that item enabled right now.
 bool MenuEnabled(Window& window, const std::string& itemName);
+// Cuts the area's text back to its first `length` characters, as a user's Delete would:
+// a benchmark puts an area back this way between runs without writing its text anew.
+void CutTextBack(TextArea& area, int64_t length);
 // Lets the event loop run pending events (deferred deletes included).
 void ProcessEvents();
 // Closes and destroys every open window and clears the quit state, between tests.

@@ -2,6 +2,7 @@
 
 #include "analysis/Copyright.h"
 #include "tests/analysis/ExpectedReport.h"
+#include "tests/framework/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@ namespace {
 
 using quendrel::testing::ExpectedRow;
 using quendrel::testing::kRule;
+using quendrel::testing::SplitAtCR;
 
 const std::string CR = "\r";
 const ReportHeading kHeading{"1/2/26", "3:04 PM", "data.txt"};
@@ -27,35 +29,36 @@ PrattResults Results(std::vector<PrattRow> rows, double rSquared) {
     return results;
 }
 
-TEST(ReportPieces, OneRunIsItsHeadingTableSummaryAndFooterInPPlusSevenPieces) {
-    const std::vector<std::string> expected = {
-        "Date: 1/2/26  3:04 PM" + CR + "File: data.txt" + CR + CR,
-        kRule + CR,
-        "Model" + Spaces(15) + " beta" + Spaces(15) + "r" + Spaces(19) + "Pratt" + Spaces(15) + CR,
-        kRule + CR,
-        ExpectedRow("X1", "+.180", "+.250", "+.129") + CR,
-        ExpectedRow("X2", "+.220", "+.220", "+.138") + CR,
-        kRule + CR,
-        " R-sq = 0.35          Average importance = .500" + CR,
-        CR + "  " + CopyrightLine + CR + CR + CR,
-    };
-    EXPECT_EQ(ReportPieces(kHeading, Results({{"X1", .18, .25, .18 * .25 / .35}, {"X2", .22, .22, .22 * .22 / .35}}, .35)),
+TEST(ReportText, OneRunIsItsHeadingTableSummaryAndFooter) {
+    const std::string expected =
+        "Date: 1/2/26  3:04 PM" + CR + "File: data.txt" + CR + CR +
+        kRule + CR +
+        "Model" + Spaces(15) + " beta" + Spaces(15) + "r" + Spaces(19) + "Pratt" + Spaces(15) + CR +
+        kRule + CR +
+        ExpectedRow("X1", "+.180", "+.250", "+.129") + CR +
+        ExpectedRow("X2", "+.220", "+.220", "+.138") + CR +
+        kRule + CR +
+        " R-sq = 0.35          Average importance = .500" + CR +
+        CR + "  " + CopyrightLine + CR + CR + CR;
+    EXPECT_EQ(ReportText(kHeading, Results({{"X1", .18, .25, .18 * .25 / .35}, {"X2", .22, .22, .22 * .22 / .35}}, .35)),
               expected);
 }
 
-TEST(ReportPieces, OutOfBoundsAddsTheWarningAfterTheSummary) {
+TEST(ReportText, OutOfBoundsAddsTheWarningAfterTheSummary) {
     PrattResults results = Results({{"A", 1.5, .2, 1.5 * .2 / .35}, {"B", .1, .1, .1 * .1 / .35}}, .35);
     results.outOfBounds = OutOfBounds{"1.5", "Out of bounds value of 1.5 for beta in predictor A"};
-    const std::vector<std::string> pieces = ReportPieces(kHeading, results);
-    ASSERT_EQ(pieces.size(), 10u);
-    EXPECT_EQ(pieces[7], " R-sq = 0.35          Average importance = .500" + CR);
-    EXPECT_EQ(pieces[8], "[Out of bounds data. Results invalid.]" + CR);
+    const std::vector<std::string> lines = SplitAtCR(ReportText(kHeading, results));
+    ASSERT_EQ(lines.size(), 16u);
+    EXPECT_EQ(lines[9], " R-sq = 0.35          Average importance = .500");
+    EXPECT_EQ(lines[10], "[Out of bounds data. Results invalid.]");
+    EXPECT_EQ(lines[11], "");
 }
 
-TEST(ReportPieces, AFileNameWithLineBreaksStaysOnTheFileLine) {
+TEST(ReportText, AFileNameWithLineBreaksStaysOnTheFileLine) {
     const std::string replacement = "\xEF\xBF\xBD";
-    const auto pieces = ReportPieces({"1/2/26", "3:04 PM", "two\nlines\r.txt"}, Results({{"A", .1, .1, .1}}, .35));
-    EXPECT_EQ(pieces[0], "Date: 1/2/26  3:04 PM" + CR + "File: two" + replacement + "lines" + replacement + ".txt" + CR + CR);
+    const auto lines = SplitAtCR(ReportText({"1/2/26", "3:04 PM", "two\nlines\r.txt"}, Results({{"A", .1, .1, .1}}, .35)));
+    EXPECT_EQ(lines[1], "File: two" + replacement + "lines" + replacement + ".txt");
+    EXPECT_EQ(lines[2], "");
 }
 
 struct RowCase {
@@ -83,9 +86,9 @@ class ReportRowTest : public ::testing::TestWithParam<RowCase> {};
 
 TEST_P(ReportRowTest, ShowsEachNumberByPlusDotThreeZeros) {
     const RowCase& c = GetParam();
-    const std::vector<std::string> pieces = ReportPieces(kHeading, Results({c.row}, .35));
-    ASSERT_EQ(pieces.size(), 8u);
-    EXPECT_EQ(pieces[4], c.line + CR);
+    const std::vector<std::string> lines = SplitAtCR(ReportText(kHeading, Results({c.row}, .35)));
+    ASSERT_EQ(lines.size(), 14u);
+    EXPECT_EQ(lines[6], c.line);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ReportRowTest, ::testing::ValuesIn(kRowCases),
@@ -110,9 +113,9 @@ class ReportSummaryTest : public ::testing::TestWithParam<SummaryCase> {};
 
 TEST_P(ReportSummaryTest, ShowsRSquaredInFullAndTheAverageImportanceByDotThreeZeros) {
     const SummaryCase& c = GetParam();
-    const std::vector<std::string> pieces =
-        ReportPieces(kHeading, Results(std::vector<PrattRow>(c.predictors, {"a", .1, .1, .1}), c.rSquared));
-    EXPECT_EQ(pieces[5 + c.predictors], c.line + CR);
+    const std::vector<std::string> lines =
+        SplitAtCR(ReportText(kHeading, Results(std::vector<PrattRow>(c.predictors, {"a", .1, .1, .1}), c.rSquared)));
+    EXPECT_EQ(lines[7 + c.predictors], c.line);
 }
 
 INSTANTIATE_TEST_SUITE_P(Summaries, ReportSummaryTest, ::testing::ValuesIn(kSummaryCases),

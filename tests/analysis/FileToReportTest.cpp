@@ -5,6 +5,7 @@
 #include "analysis/PrattAnalysis.h"
 #include "framework/FolderItem.h"
 #include "tests/analysis/ExpectedReport.h"
+#include "tests/framework/TextLines.h"
 #include "tests/framework/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -48,11 +49,10 @@ struct ReportRows {
     bool warned = false;
 };
 
-ReportRows RowsOf(const std::vector<std::string>& pieces) {
+ReportRows RowsOf(const std::string& report) {
     ReportRows found;
     int rules = 0;
-    for (const std::string& piece : pieces) {
-        const std::string line = piece.substr(0, piece.find('\r'));
+    for (const std::string& line : quendrel::testing::SplitAtCR(report)) {
         if (line == kRule) ++rules;
         else if (rules == 2) found.rows.push_back(line);
         if (line == "[Out of bounds data. Results invalid.]") found.warned = true;
@@ -70,7 +70,7 @@ TEST_P(FileToReportTest, ShowsEachValueFromTheNumberAsRead) {
     const auto file = std::make_shared<fw::FolderItem>(folder.Write("data.txt", c.contents));
 
     const PrattResults results = AnalysePredictors(ReadDataFile(file, static_cast<int64_t>(c.rows.size())), 0.35);
-    const ReportRows report = RowsOf(ReportPieces({"1/2/26", "3:04 PM", "data.txt"}, results));
+    const ReportRows report = RowsOf(ReportText({"1/2/26", "3:04 PM", "data.txt"}, results));
 
     EXPECT_EQ(report.rows, c.rows);
     EXPECT_EQ(results.outOfBounds ? results.outOfBounds->message : "", c.message);

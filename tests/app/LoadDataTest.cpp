@@ -5,6 +5,7 @@
 #include "framework/Text.h"
 #include "tests/app/MainWindowTest.h"
 #include "tests/framework/TempFolder.h"
+#include "tests/framework/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +16,13 @@
 
 namespace {
 
+using quendrel::testing::SplitAtCR;
+
 const std::string CR = "\r";
 const std::string kRule(40, '=');
 const std::string kExample = "X1\t.18\t.25\nX2\t.22\t.22\nX3\t.14\t.18\nX4\t.48\t.47\n";
 
 std::string Spaces(int n) { return std::string(n, ' '); }
-
-std::vector<std::string> SplitAtCR(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = text.find('\r', start)) != std::string::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
 
 class LoadDataTest : public MainWindowTest {
 protected:
@@ -219,6 +213,23 @@ TEST_F(LoadDataTest, TextTypedIntoTheAreaIsFollowedDirectly) {
     w.ResultsFld()->SetText("my notes");
     Run("2", ".35", Data(kExample));
     EXPECT_EQ(SplitAtCR(Report())[0], "my notes" + DateLine());
+}
+
+// Undo reaches the user's own notes in the area, never the report after them.
+TEST_F(LoadDataTest, UndoLeavesTheReportWhole) {
+    auto area = w.ResultsFld();
+    Run("4", ".35", Data(kExample));
+    fw::testing::TypeText(*area, "notes");
+    Run("2", ".5", Data(kExample));
+    const std::string reports = Report();
+    area->SetFocus();
+    EXPECT_FALSE(fw::testing::MenuEnabled(w, "EditUndo"));
+    for (int i = 0; i < 3; ++i) fw::testing::PressChord(*area, "z");
+    EXPECT_EQ(Report(), reports);
+
+    fw::testing::TypeText(*area, "x");
+    ASSERT_TRUE(fw::testing::ChooseMenu(w, "EditUndo"));
+    EXPECT_EQ(Report(), reports);
 }
 
 TEST_F(LoadDataTest, NinetyNinePredictors) {

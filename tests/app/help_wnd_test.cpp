@@ -1,6 +1,6 @@
 // The help window: one at a time, the help text with "Error message" after it and a
-// bold title, a text area that keeps its place, Window > Control, and nothing kept
-// once the window is closed.
+// bold title that Undo cannot take away, a text area that keeps its place, Window >
+// Control, and nothing kept once the window is closed.
 #include "ShellTest.h"
 
 #include "app/ControlWnd.h"
@@ -72,6 +72,25 @@ TEST_F(HelpWndTest, OnlyTheTitleLineAndItsLineEndAreBold) {
     const int64_t last = area->Length() - 1;
     for (int64_t at : {int64_t{9}, int64_t{10}, int64_t{500}, last - fw::Len(kAppended), last})
         EXPECT_FALSE(styled.Bold(at)) << at;
+}
+
+// The help text, its appended line and its bold title are the program's: nothing to undo.
+TEST_F(HelpWndTest, AFreshWindowHasNothingToUndo) {
+    class helpWnd& help = helpWnd();
+    auto area = help.EditField1();
+    area->SetFocus();
+    EXPECT_FALSE(fw::testing::MenuEnabled(help, "EditUndo"));
+    fw::testing::PressChord(*area, "z");
+    fw::testing::PressChord(*area, "z");
+    EXPECT_EQ(area->Text(), HelpText() + kAppended);
+    EXPECT_TRUE(area->StyledText().Bold(0));
+
+    fw::testing::TypeText(*area, "x");
+    EXPECT_TRUE(fw::testing::MenuEnabled(help, "EditUndo"));
+    ASSERT_TRUE(fw::testing::ChooseMenu(help, "EditUndo"));
+    EXPECT_EQ(area->Text(), HelpText() + kAppended);
+    EXPECT_TRUE(area->StyledText().Bold(0));
+    EXPECT_FALSE(fw::testing::MenuEnabled(help, "EditUndo"));
 }
 
 TEST_F(HelpWndTest, InformationAskedTwiceLeavesOneHelpWindow) {

@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include <memory>
 #include <string>
@@ -158,6 +160,47 @@ TEST_F(MenuTest, UndoIsEnabledOnceThereIsSomethingToUndo) {
     EXPECT_FALSE(fw::testing::MenuEnabled(*window, "EditUndo"));
     fw::testing::TypeText(*field, "a");
     EXPECT_TRUE(fw::testing::MenuEnabled(*window, "EditUndo"));
+}
+
+// Keyboard navigation of the bar hands the focus to the bar itself; the Edit items still
+// serve the field the user was typing in.
+class MenuKeyboardTest : public MenuTest {
+protected:
+    static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QTest::keyClick(popup ? popup : QApplication::focusWidget(), key, modifiers);
+    }
+    // The Edit items enabled in the menu on screen, which must be the Edit menu.
+    std::vector<std::string> EnabledEditItems() {
+        auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!shown || shown->title() != "&Edit") return {"(the Edit menu is not shown)"};
+        std::vector<std::string> enabled;
+        for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"})
+            if (Drawn(name)->isEnabled()) enabled.push_back(name);
+        return enabled;
+    }
+    const std::vector<std::string> typed = {"EditUndo", "EditSelectAll"};
+};
+
+TEST_F(MenuKeyboardTest, EditItemsFollowTheFieldWhileTheBarHasTheFocus) {
+    QApplication::clipboard()->clear();
+    fw::testing::TypeText(*field, "a");
+    fw::testing::ProcessEvents();  // the bar takes its mnemonics once laid out
+    Press(Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(EnabledEditItems(), typed);
+
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Left);
+    EXPECT_EQ(EnabledEditItems(), typed) << "after Right, Left";
+
+    Press(Qt::Key_Escape);
+    Press(Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(EnabledEditItems(), typed) << "after Escape, Alt+E";
+
+    Press(Qt::Key_Return);  // Undo, the highlighted item
+    EXPECT_EQ(field->Text(), "");
+    Press(Qt::Key_B);  // the focus is back in the field
+    EXPECT_EQ(field->Text(), "b");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The text area's CR line ends, its appends, its bold runs, its selection and its limit.
+// The text area's CR line ends, its appends, its bold runs, its selection, its limit and
+// what Undo reaches.
 #include "FrameworkTest.h"
 
 #include "framework/TextArea.h"
@@ -12,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -156,5 +158,47 @@ TEST_F(TextAreaTest, TabsLayOutANarrowTable) {
     EXPECT_EQ(header(16), row(15));  // Pratt over .129
     EXPECT_EQ(layout.lineCount(), 2);  // the row stays on one line
 }
+
+// What the program writes is no step the user can undo; the user's own edits still are.
+struct ProgramChange {
+    const char* name;
+    std::function<void(fw::TextArea&)> make;
+};
+
+const ProgramChange kProgramChanges[] = {
+    {"Append", [](fw::TextArea& a) { a.AppendText("report\r"); }},
+    {"Bold", [](fw::TextArea& a) { a.StyledText().SetBold(0, 6, true); }},
+    {"SetText", [](fw::TextArea& a) { a.SetText("new\rtext"); }},
+    {"Clear", [](fw::TextArea& a) { a.SetText(""); }},
+    {"Properties", [](fw::TextArea& a) { a.SetProperties({.bounds = {10, 10, 300, 120}, .Value = "help"}); }},
+};
+
+void PrintTo(const ProgramChange& change, std::ostream* out) { *out << change.name; }
+
+class ProgramChangeTest : public TextAreaTest, public ::testing::WithParamInterface<ProgramChange> {
+protected:
+    void Undo() { fw::testing::PressChord(*area, "z"); }
+    bool TitleBold() { return area->StyledText().Bold(0); }
+};
+
+TEST_P(ProgramChangeTest, IsNoUndoStep) {
+    area->SetText("Title\rbody");
+    fw::testing::TypeText(*area, "ab");
+    GetParam().make(*area);
+    const std::string written = area->Text();
+    const bool bold = TitleBold();
+
+    Undo();
+    EXPECT_EQ(area->Text(), written);
+    EXPECT_EQ(TitleBold(), bold);
+
+    fw::testing::TypeText(*area, "c");
+    Undo();
+    EXPECT_EQ(area->Text(), written);
+    EXPECT_EQ(TitleBold(), bold);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, ProgramChangeTest, ::testing::ValuesIn(kProgramChanges),
+                         [](const ::testing::TestParamInfo<ProgramChange>& info) { return std::string(info.param.name); });
 
 }  // namespace

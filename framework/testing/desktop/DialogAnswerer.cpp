@@ -1,0 +1,101 @@
+#include "framework/testing/desktop/DialogAnswerer.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <deque>
+
+namespace fw::testing {
+namespace {
+
+constexpr int kPollMs = 10;
+
+struct Answer {
+    bool forFileDialog;
+    std::string path;
+};
+
+// The label's text as is when it takes it as plain text; else the text its markup shows.
+std::string ShownText(const QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    if (!label) return box.text().toStdString();
+    const QString text = label->text();
+    const Qt::TextFormat format = label->textFormat();
+    if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text))) return text.toStdString();
+    QTextDocument shown;
+    shown.setHtml(text);
+    return shown.toPlainText().toStdString();
+}
+
+void Accept(QMessageBox& box) {
+    QAbstractButton* button = box.defaultButton();
+    if (!button && !box.buttons().isEmpty()) button = box.buttons().front();
+    if (button) QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The dialog is made the active window first: its completion follows the typed name
+// only in a name field that has the focus.
+void Choose(QFileDialog& dialog, const std::string& path) {
+    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+    if (!name) return dialog.reject();
+    dialog.activateWindow();
+    QApplication::setActiveWindow(&dialog);
+    name->setFocus();
+    QTest::keyClicks(name, QString::fromStdString(path));
+    QTest::keyClick(name, Qt::Key_Return);
+}
+
+void Dismiss(QWidget& modal) {
+    if (auto* dialog = qobject_cast<QDialog*>(&modal)) return dialog->reject();
+    modal.close();
+}
+
+}  // namespace
+
+struct DialogAnswerer::State {
+    QTimer timer;
+    std::deque<Answer> queue;
+    std::vector<DialogSeen> seen;
+
+    // The answer leaves the queue before it is given: answering may open another dialog,
+    // whose event loop polls again.
+    void Poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        const bool fits = !queue.empty() && ((box && !queue.front().forFileDialog) || (files && queue.front().forFileDialog));
+        if (box) seen.push_back({"message box", ShownText(*box), fits});
+        else if (files) seen.push_back({"file dialog", files->nameFilters().join(";;").toStdString(), fits});
+        else seen.push_back({modal->metaObject()->className(), "", false});
+        if (!fits) return Dismiss(*modal);
+        const Answer answer = queue.front();
+        queue.pop_front();
+        if (box) Accept(*box);
+        else Choose(*files, answer.path);
+    }
+};
+
+DialogAnswerer::DialogAnswerer() : state_(std::make_unique<State>()) {
+    state_->timer.callOnTimeout([state = state_.get()] { state->Poll(); });
+    state_->timer.start(kPollMs);
+}
+
+DialogAnswerer::~DialogAnswerer() = default;
+
+void DialogAnswerer::AcceptMessageBox() { state_->queue.push_back({false, ""}); }
+
+void DialogAnswerer::ChooseFile(const std::string& path) { state_->queue.push_back({true, path}); }
+
+const std::vector<DialogSeen>& DialogAnswerer::Seen() const { return state_->seen; }
+
+int DialogAnswerer::Pending() const { return static_cast<int>(state_->queue.size()); }
+
+}  // namespace fw::testing
