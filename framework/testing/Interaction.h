@@ -10,9 +10,10 @@ class Window;
 
 namespace fw::testing {
 
-// A named key ("Backspace", "Tab", "Backtab", "Return", "Enter", "Left", "Right",
-// "Up", "Down", "Delete", "Escape", "Home", "End", "Space") or else the key that types
-// this text (one character, UTF-8). The control gets the focus first.
+// A named key ("Backspace", "Tab", "Backtab", "Return", "Enter" (the keypad's), "Left",
+// "Right", "Up", "Down", "Delete", "Escape", "Home", "End", "PageUp", "PageDown",
+// "Insert", "Help", "Space", "F1" to "F35") or else the key that types this text (one
+// character, UTF-8). The control gets the focus first.
 void PressKey(RectControl& control, const std::string& key);
 // Types each character of a text as its own key.
 void TypeText(RectControl& control, const std::string& text);
