@@ -24,6 +24,9 @@ void MouseDown(RectControl& control, bool release = true);
 // A click or a key at the window itself (not on a control).
 void ClickWindow(Window& window);
 void PressKeyInWindow(Window& window, const std::string& key);
+// A close request from the window system (a title bar's close button, Alt+F4), as the
+// platform hands it to the toolkit.
+void RequestClose(Window& window);
 // Fires every running timer of the window at once.
 void FirePendingTimers(Window& window);
 // Chooses the named item as the user would from the window's own menu bar.
