@@ -1,7 +1,8 @@
 # Sourced by scripts/run and scripts/test: installs what the build needs from Debian's
 # packages when it is missing (through sudo when not root).
 QUENDREL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-                   clang-14 libclang-rt-14-dev xvfb xauth fonts-dejavu-core fonts-liberation2)
+                   clang-14 libclang-rt-14-dev xvfb xauth libxcb1-dev fonts-dejavu-core
+                   fonts-liberation2)
 
 quendrel_install_deps() {
     local missing=()

@@ -17,5 +17,7 @@ void DestroyLater(std::unique_ptr<Window> window);
 uint64_t NextShowStamp();
 // Closes every open window; their Close events run.
 void CloseAllWindows();
+// Whether an open window is shown or minimised, where the user can reach it.
+bool AnyWindowReachable();
 
 }  // namespace fw::detail
