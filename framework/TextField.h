@@ -1,7 +1,7 @@
 #pragma once
-// A single-line text field. Its KeyDown event gets the key's text (8 Backspace, 9 Tab,
-// 13 Return, 28-31 the arrows, 127 forward delete, 27 Escape, else the typed text);
-// a handler that returns true swallows the key.
+// A single-line text field. Its KeyDown event gets the key's text (a control code for
+// the keys that type none, as detail/KeyText.h lists them, else the typed text); a
+// handler that returns true swallows the key.
 #include "framework/TextControl.h"
 #include "framework/Event.h"
 

@@ -93,5 +93,13 @@ void CloseAllWindows() {
             if (IsOpen(window)) window->Close();
 }
 
+bool AnyWindowReachable() {
+    auto& open = TheRegistry().open;
+    return std::any_of(open.begin(), open.end(), [](const auto& window) {
+        const HostFrame& frame = *window->Host().frame;
+        return frame.isVisible() || frame.isMinimized();
+    });
+}
+
 }  // namespace detail
 }  // namespace fw

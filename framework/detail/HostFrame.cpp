@@ -1,9 +1,11 @@
 #include "framework/detail/HostFrame.h"
 
+#include "framework/Application.h"
 #include "framework/Dispatch.h"
 #include "framework/Window.h"
 #include "framework/detail/KeyText.h"
 #include "framework/detail/WindowHost.h"
+#include "framework/detail/WindowRegistry.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -31,9 +33,14 @@ void HostFrame::keyPressEvent(QKeyEvent* event) {
     if (!DispatchOr(false, [&] { return owner_.Event_KeyDown(*key); })) QMainWindow::keyPressEvent(event);
 }
 
+// A close request from the window system. A window without a close button refuses it;
+// and when it leaves no window the user can reach, the run ends rather than go on
+// unseen. The program's own Close never comes this way.
 void HostFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
+    if (!owner_.Properties().HasCloseButton) return;
     owner_.Close();
+    if (!IsQuitting() && !AnyWindowReachable()) Quit(0);
 }
 
 bool HostFrame::ControlHasFocus() const {

@@ -1,7 +1,7 @@
 #pragma once
 // The top-level widget of a Window and its content area. Presses and keys that no
-// control takes become the window's own MouseDown and KeyDown; the close button takes
-// the road of Window::Close.
+// control takes become the window's own MouseDown and KeyDown; a close request from the
+// window system takes the road of Window::Close, unless the window has no close button.
 #include <QMainWindow>
 #include <QWidget>
 

@@ -14,9 +14,10 @@ class Window;
 
 namespace fw::testing {
 
-// A named key ("Backspace", "Tab", "Backtab", "Return", "Enter", "Left", "Right",
-// "Up", "Down", "Delete", "Escape", "Home", "End", "Space") or else the key that types
-// this text (one character, UTF-8). The control gets the focus first.
+// A named key ("Backspace", "Tab", "Backtab", "Return", "Enter" (the keypad's), "Left",
+// "Right", "Up", "Down", "Delete", "Escape", "Home", "End", "PageUp", "PageDown",
+// "Insert", "Help", "Space", "F1" to "F35") or else the key that types this text (one
+// character, UTF-8). The control gets the focus first.
 void PressKey(RectControl& control, const std::string& key);
 // Types each character of a text as its own key.
 void TypeText(RectControl& control, const std::string& text);
@@ -27,6 +28,9 @@ void MouseDown(RectControl& control, bool release = true);
 // A click or a key at the window itself (not on a control).
 void ClickWindow(Window& window);
 void PressKeyInWindow(Window& window, const std::string& key);
+// A close request from the window system (a title bar's close button, Alt+F4), as the
+// platform hands it to the toolkit.
+void RequestClose(Window& window);
 // Fires every running timer of the window at once.
 void FirePendingTimers(Window& window);
 // Chooses the named item as the user would from the window's own menu bar.

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <map>
+#include <optional>
 
 namespace fw::testing {
 namespace {
@@ -18,19 +19,33 @@ namespace {
 struct KeyStroke {
     Qt::Key key;
     QString text;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
 };
 
+// What a keyboard reports for each key: "Enter" is the keypad's.
 const std::map<std::string, KeyStroke>& NamedKeys() {
     static const std::map<std::string, KeyStroke> keys = {
         {"Backspace", {Qt::Key_Backspace, "\b"}}, {"Tab", {Qt::Key_Tab, "\t"}},
         {"Backtab", {Qt::Key_Backtab, ""}},       {"Return", {Qt::Key_Return, "\r"}},
-        {"Enter", {Qt::Key_Enter, "\r"}},         {"Left", {Qt::Key_Left, ""}},
-        {"Right", {Qt::Key_Right, ""}},           {"Up", {Qt::Key_Up, ""}},
-        {"Down", {Qt::Key_Down, ""}},             {"Delete", {Qt::Key_Delete, "\x7f"}},
-        {"Escape", {Qt::Key_Escape, "\x1b"}},     {"Home", {Qt::Key_Home, ""}},
-        {"End", {Qt::Key_End, ""}},               {"Space", {Qt::Key_Space, " "}},
+        {"Enter", {Qt::Key_Enter, "\r", Qt::KeypadModifier}},
+        {"Left", {Qt::Key_Left, ""}},             {"Right", {Qt::Key_Right, ""}},
+        {"Up", {Qt::Key_Up, ""}},                 {"Down", {Qt::Key_Down, ""}},
+        {"Delete", {Qt::Key_Delete, "\x7f"}},     {"Escape", {Qt::Key_Escape, "\x1b"}},
+        {"Home", {Qt::Key_Home, ""}},             {"End", {Qt::Key_End, ""}},
+        {"PageUp", {Qt::Key_PageUp, ""}},         {"PageDown", {Qt::Key_PageDown, ""}},
+        {"Insert", {Qt::Key_Insert, ""}},         {"Help", {Qt::Key_Help, ""}},
+        {"Space", {Qt::Key_Space, " "}},
     };
     return keys;
+}
+
+// "F1" to "F35".
+std::optional<KeyStroke> FunctionKey(const std::string& key) {
+    if (key.size() < 2 || key.size() > 3 || key[0] != 'F' || key.find_first_not_of("0123456789", 1) != std::string::npos)
+        return std::nullopt;
+    const int number = std::stoi(key.substr(1));
+    if (number < 1 || number > 35) return std::nullopt;
+    return KeyStroke{static_cast<Qt::Key>(Qt::Key_F1 + number - 1), ""};
 }
 
 // The key a keyboard would report for a typed character: its upper-case letter, the
@@ -38,6 +53,7 @@ const std::map<std::string, KeyStroke>& NamedKeys() {
 KeyStroke StrokeFor(const std::string& key) {
     auto named = NamedKeys().find(key);
     if (named != NamedKeys().end()) return named->second;
+    if (auto function = FunctionKey(key)) return *function;
     QString text = QString::fromStdString(key);
     char32_t code = text.isEmpty() ? 0 : text.toUcs4().front();
     if (code >= 'a' && code <= 'z') code -= 'a' - 'A';
@@ -58,7 +74,7 @@ QWidget& FocusedWidget(RectControl& control) {
 }
 
 void Click(QWidget& widget, const KeyStroke& stroke, Qt::KeyboardModifiers modifiers) {
-    QTest::sendKeyEvent(QTest::Click, &widget, stroke.key, stroke.text, modifiers);
+    QTest::sendKeyEvent(QTest::Click, &widget, stroke.key, stroke.text, modifiers | stroke.modifiers);
 }
 
 }  // namespace

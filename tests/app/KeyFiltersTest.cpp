@@ -21,6 +21,9 @@ const KeyCase kPredictorsCases[] = {
     {"Escape", false, "1"},  {"Backspace", true, ""}, {"Delete", true, "1"}, {"Left", true, "1"},
     {"Right", true, "1"},    {"Up", false, "1"},     {"Tab", true, "1"},     {"Backtab", true, "1"},
     {"\xC3\xA9", false, "1"},  // é
+    // Keys that type no text are judged by their control codes like any other.
+    {"Home", false, "1"},    {"End", false, "1"},    {"PageUp", false, "1"}, {"PageDown", false, "1"},
+    {"Insert", false, "1"},  {"Help", false, "1"},   {"F1", false, "1"},     {"F5", false, "1"},
 };
 
 // RyFld starts as ".3"; it has no mask and takes six characters.
@@ -29,7 +32,8 @@ const KeyCase kRSquaredCases[] = {
     {"-", false, ".3"},       {":", false, ".3"},      {"a", false, ".3"},     {"+", false, ".3"},
     {",", false, ".3"},       {"Return", false, ".3"}, {"Space", false, ".3"}, {"Backspace", true, "."},
     {"Delete", true, ".3"},   {"Left", true, ".3"},    {"Right", true, ".3"},  {"Up", false, ".3"},
-    {"Tab", true, ".3"},      {"\xC3\xA9", false, ".3"},
+    {"Tab", true, ".3"},      {"\xC3\xA9", false, ".3"},  {"Home", false, ".3"},   {"End", false, ".3"},
+    {"PageDown", false, ".3"}, {"Help", false, ".3"},     {"F12", false, ".3"},    {"Enter", false, ".3"},
 };
 
 // ResultsFld starts as "ab" with the cursor at the end.
@@ -40,7 +44,9 @@ const KeyCase kResultsCases[] = {
     {"Right", false, "ab"},  {"Up", false, "ab"},       {"/", false, "ab"},     {"-", false, "ab"},
     {"+", false, "ab"},      {",", false, "ab"},        {"(", false, "ab"},     {")", false, "ab"},
     {"{", false, "ab"},      {"}", false, "ab"},        {"|", false, "ab"},     {"~", false, "ab"},
-    {"Escape", false, "ab"}, {"\xC3\xA9", false, "ab"},
+    {"Escape", false, "ab"}, {"\xC3\xA9", false, "ab"},    {"Home", false, "ab"},  {"End", false, "ab"},
+    {"PageUp", false, "ab"}, {"PageDown", false, "ab"}, {"Insert", false, "ab"}, {"F5", false, "ab"},
+    {"Enter", false, "ab"},  // the keypad's Enter is code 3, not a Return
 };
 
 class KeyFiltersTest : public MainWindowTest {

@@ -84,6 +84,18 @@ TEST_F(AboutWndStatesTest, EachEventLeadsToItsState) {
     }
 }
 
+// Any key gives way, those that type no text too.
+TEST_F(AboutWndStatesTest, KeysThatTypeNoTextGiveWayToo) {
+    for (const char* key : {"Home", "End", "PageUp", "PageDown", "Insert", "Help", "F1", "F5", "F35", "Enter"}) {
+        SCOPED_TRACE(key);
+        class AboutWnd& about = AboutWnd();
+        fw::testing::PressKeyInWindow(about, key);
+        EXPECT_FALSE(about.Visible());
+        EXPECT_TRUE(MainWindowShown());
+        fw::testing::ResetRuntime();
+    }
+}
+
 // The splash stays four seconds from when it was built, then gives way by itself, once.
 // The clock's own timing is the framework's (TimerTest); here it is armed and fired.
 TEST_F(AboutWndStatesTest, TimerIsArmedForFourSecondsAndFiresOnce) {

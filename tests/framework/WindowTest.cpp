@@ -81,7 +81,7 @@ TEST_F(WindowTest, AccessorGivesTheOpenWindowUntilItIsClosed) {
 
 TEST_F(WindowTest, CloseButtonTakesTheRoadOfClose) {
     Probe& probe = TheProbe();
-    probe.Host().frame->close();
+    fw::testing::RequestClose(probe);
     EXPECT_TRUE(probe.IsClosed());
     EXPECT_TRUE(fw::OpenWindows().empty());
     fw::testing::ProcessEvents();
