@@ -3,6 +3,7 @@
 // refuses it, so its timer still hands over to the main window.
 #include "DesktopTest.h"
 
+#include "framework/WindowRegistry.h"
 #include "framework/testing/desktop/CloseRequest.h"
 
 namespace {
