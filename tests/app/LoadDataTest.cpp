@@ -216,7 +216,8 @@ TEST_P(BoundsCheckTest, ReportsTheFirstBadValueAndStillReports) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(LoadData, BoundsCheckTest, ::testing::ValuesIn(kBoundsCases), ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(LoadData, BoundsCheckTest, ::testing::ValuesIn(kBoundsCases),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(LoadDataTest, ReportsPileUpRunAfterRun) {
     Run("4", ".35", Data(kExample));

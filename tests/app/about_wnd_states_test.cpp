@@ -88,7 +88,8 @@ TEST_P(SplashEventsTest, EachEventLeadsToItsState) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AboutWndStates, SplashEventsTest, ::testing::ValuesIn(kRows), ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(AboutWndStates, SplashEventsTest, ::testing::ValuesIn(kRows),
+                         ::testing::PrintToStringParamName());
 
 // Any key gives way, those that type no text too.
 class SplashKeyTest : public AboutWndStatesTest, public ::testing::WithParamInterface<const char*> {};
@@ -101,7 +102,8 @@ TEST_P(SplashKeyTest, KeysThatTypeNoTextGiveWayToo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AboutWndStates, SplashKeyTest,
-                         ::testing::Values("Home", "End", "PageUp", "PageDown", "Insert", "Help", "F1", "F5", "F35", "Enter"),
+                         ::testing::Values("Home", "End", "PageUp", "PageDown", "Insert", "Help", "F1", "F5", "F35",
+                                           "Enter"),
                          [](const auto& info) { return quendrel::testing::KeyName(info.param); });
 
 // The splash stays four seconds from when it was built, then gives way by itself, once.

@@ -38,7 +38,8 @@ void PrintTo(const ChrRow& row, std::ostream* out) { *out << row.name; }
 const ChrRow kChrRows[] = {
     {"Ascii", 65, "A"}, {"Nul", 0, std::string(1, '\0')}, {"TwoBytes", 0xE9, EAcute}, {"ThreeBytes", 0x2013, EnDash},
     {"FourBytes", 0x1F600, Grinning}, {"LastCharacter", 0x10FFFF, "\xF4\x8F\xBF\xBF"},
-    {"Negative", -1, ""}, {"FirstSurrogate", 0xD800, ""}, {"LastSurrogate", 0xDFFF, ""}, {"PastTheLastCharacter", 0x110000, ""},
+    {"Negative", -1, ""}, {"FirstSurrogate", 0xD800, ""}, {"LastSurrogate", 0xDFFF, ""},
+    {"PastTheLastCharacter", 0x110000, ""},
 };
 
 class ChrTest : public ::testing::TestWithParam<ChrRow> {};
@@ -164,7 +165,8 @@ const FormatRow kFormatRows[] = {
     {"LeadingZeros", 7, "000", "007"},
     {"OptionalDigits", 2.5, "#.##", "2.5"}, {"OptionalDigitsAllEmpty", 2, "#.##", "2."},
     {"RequiredThenOptionalDecimal", 2.5, "0.0#", "2.5"},
-    {"ThousandsSeparators", 1234567.891, "#,##0.00", "1,234,567.89"}, {"ThousandsMaskUnderAThousand", 12, "#,##0.00", "12.00"},
+    {"ThousandsSeparators", 1234567.891, "#,##0.00", "1,234,567.89"},
+    {"ThousandsMaskUnderAThousand", 12, "#,##0.00", "12.00"},
     {"InfiniteWithPlusMask", Inf, "+.000", "+INF"}, {"InfiniteWithoutSignInMask", Inf, ".000", "INF"},
     {"MinusInfinite", -Inf, "+.000", "-INF"}, {"NotANumber", std::nan(""), "+.000", "NAN"},
     {"NoMaskIsStr", 0.35, "", "0.35"},
