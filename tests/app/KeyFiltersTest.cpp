@@ -2,7 +2,9 @@
 // beep for what it refuses, and the report that every key in an input field empties.
 #include "MainWindowTest.h"
 
-#include <vector>
+#include "tests/framework/KeyNames.h"
+
+#include <ostream>
 
 namespace {
 
@@ -11,6 +13,8 @@ struct KeyCase {
     bool accepted;
     const char* after;  // the field's text after the key
 };
+
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << quendrel::testing::KeyName(c.key); }
 
 // pFld starts as "1" with the cursor at the end; its own mask and limit take two
 // digits at most.
@@ -49,7 +53,7 @@ const KeyCase kResultsCases[] = {
     {"Enter", false, "ab"},  // the keypad's Enter is code 3, not a Return
 };
 
-class KeyFiltersTest : public MainWindowTest {
+class KeyFiltersTest : public MainWindowTest, public ::testing::WithParamInterface<KeyCase> {
 protected:
     // Presses the key and reports how many beeps it cost.
     int Beeps(fw::RectControl& control, const char* key) {
@@ -58,8 +62,8 @@ protected:
         return desktop->beeps - before;
     }
 
-    void ExpectInputFieldFilter(fw::TextField& field, const std::string& start, const KeyCase& c) {
-        SCOPED_TRACE(std::string(field.Name()) + " key " + c.key);
+    void ExpectInputFieldFilter(fw::TextField& field, const std::string& start) {
+        const KeyCase& c = GetParam();
         field.SetText(start);
         ShowReport();
         EXPECT_EQ(Beeps(field, c.key), c.accepted ? 0 : 1);
@@ -69,26 +73,37 @@ protected:
     }
 };
 
-TEST_F(KeyFiltersTest, PredictorsFieldTakesDigitsAndEditingKeysAndEmptiesTheReport) {
-    for (const KeyCase& c : kPredictorsCases) ExpectInputFieldFilter(*w.pFld(), "1", c);
+class PredictorsFieldTest : public KeyFiltersTest {};
+
+TEST_P(PredictorsFieldTest, TakesDigitsAndEditingKeysAndEmptiesTheReport) { ExpectInputFieldFilter(*w.pFld(), "1"); }
+
+INSTANTIATE_TEST_SUITE_P(Keys, PredictorsFieldTest, ::testing::ValuesIn(kPredictorsCases),
+                         ::testing::PrintToStringParamName());
+
+class RSquaredFieldTest : public KeyFiltersTest {};
+
+TEST_P(RSquaredFieldTest, TakesPointSlashDigitsAndEditingKeysAndEmptiesTheReport) {
+    ExpectInputFieldFilter(*w.RyFld(), ".3");
 }
 
-TEST_F(KeyFiltersTest, RSquaredFieldTakesPointSlashDigitsAndEditingKeysAndEmptiesTheReport) {
-    for (const KeyCase& c : kRSquaredCases) ExpectInputFieldFilter(*w.RyFld(), ".3", c);
-}
+INSTANTIATE_TEST_SUITE_P(Keys, RSquaredFieldTest, ::testing::ValuesIn(kRSquaredCases),
+                         ::testing::PrintToStringParamName());
 
-TEST_F(KeyFiltersTest, ResultsAreaTakesTextKeysAndLeavesTheInputFieldsAlone) {
+class ResultsAreaTest : public KeyFiltersTest {};
+
+TEST_P(ResultsAreaTest, TakesTextKeysAndLeavesTheInputFieldsAlone) {
+    const KeyCase& c = GetParam();
     w.pFld()->SetText("4");
     w.RyFld()->SetText(".35");
-    for (const KeyCase& c : kResultsCases) {
-        SCOPED_TRACE(std::string("ResultsFld key ") + c.key);
-        ShowReport("");
-        w.ResultsFld()->AppendText("ab");  // leaves the cursor at the end
-        EXPECT_EQ(Beeps(*w.ResultsFld(), c.key), c.accepted ? 0 : 1);
-        EXPECT_EQ(w.ResultsFld()->Text(), c.after);
-        EXPECT_EQ(w.pFld()->Text(), "4");
-        EXPECT_EQ(w.RyFld()->Text(), ".35");
-    }
+    ShowReport("");
+    w.ResultsFld()->AppendText("ab");  // leaves the cursor at the end
+    EXPECT_EQ(Beeps(*w.ResultsFld(), c.key), c.accepted ? 0 : 1);
+    EXPECT_EQ(w.ResultsFld()->Text(), c.after);
+    EXPECT_EQ(w.pFld()->Text(), "4");
+    EXPECT_EQ(w.RyFld()->Text(), ".35");
 }
+
+INSTANTIATE_TEST_SUITE_P(Keys, ResultsAreaTest, ::testing::ValuesIn(kResultsCases),
+                         ::testing::PrintToStringParamName());
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -64,38 +65,43 @@ TEST_F(LoadDataTest, WorkedExampleGivesTheWholeReport) {
     EXPECT_EQ(desktop->filtersAsked[0], "Text files (*.txt *.dat)");
 }
 
-TEST_F(LoadDataTest, BadInputsAreToldAndNothingElseHappens) {
-    struct Case {
-        const char* predictors;
-        const char* rSquared;
-        const char* message;
-        bool focusInPredictors;
-    };
-    const Case cases[] = {
-        {"", "", "Please enter the number of predictor variables (2-99).", true},
-        {"", ".35", "Please enter the number of predictor variables (2-99).", true},
-        {"1", ".35", "Please enter a valid number of predictor variables (2-99).", true},
-        {"0", "", "Please enter a valid number of predictor variables (2-99).", true},
-        {"   ", ".35", "Please enter a valid number of predictor variables (2-99).", true},
-        {"4", "", "Please enter the R-square value of the regression model (.01-.99).", false},
-        {"4", ".009", "Please enter a valid R-square value for the regression model (.01-.99).", false},
-        {"4", ".991", "Please enter a valid R-square value for the regression model (.01-.99).", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("pFld '") + c.predictors + "', RyFld '" + c.rSquared + "'");
-        desktop->messages.clear();
-        desktop->fileAnswers.clear();
-        w.calcBtn()->SetFocus();
-        Run(c.predictors, c.rSquared, Data(kExample));
-        ASSERT_EQ(desktop->messages.size(), 1u);
-        EXPECT_EQ(desktop->messages[0], c.message + fw::EndOfLine());
-        EXPECT_EQ(w.pFld()->HasFocus(), c.focusInPredictors);
-        EXPECT_EQ(w.RyFld()->HasFocus(), !c.focusInPredictors);
-        EXPECT_TRUE(desktop->filtersAsked.empty());
-        EXPECT_FALSE(w.ResultsFld()->Visible());
-        EXPECT_EQ(Report(), "");
-    }
+struct BadInputs {
+    const char* name;
+    const char* predictors;
+    const char* rSquared;
+    const char* message;
+    bool focusInPredictors;
+};
+
+void PrintTo(const BadInputs& c, std::ostream* out) { *out << c.name; }
+
+const BadInputs kBadInputs[] = {
+    {"BothEmpty", "", "", "Please enter the number of predictor variables (2-99).", true},
+    {"PredictorsEmpty", "", ".35", "Please enter the number of predictor variables (2-99).", true},
+    {"OnePredictor", "1", ".35", "Please enter a valid number of predictor variables (2-99).", true},
+    {"ZeroPredictorsBeforeAnEmptyRSquared", "0", "", "Please enter a valid number of predictor variables (2-99).", true},
+    {"PredictorsSpacesOnly", "   ", ".35", "Please enter a valid number of predictor variables (2-99).", true},
+    {"RSquaredEmpty", "4", "", "Please enter the R-square value of the regression model (.01-.99).", false},
+    {"RSquaredBelowRange", "4", ".009", "Please enter a valid R-square value for the regression model (.01-.99).", false},
+    {"RSquaredAboveRange", "4", ".991", "Please enter a valid R-square value for the regression model (.01-.99).", false},
+};
+
+class BadInputsTest : public LoadDataTest, public ::testing::WithParamInterface<BadInputs> {};
+
+TEST_P(BadInputsTest, AreToldAndNothingElseHappens) {
+    const BadInputs& c = GetParam();
+    w.calcBtn()->SetFocus();
+    Run(c.predictors, c.rSquared, Data(kExample));
+    ASSERT_EQ(desktop->messages.size(), 1u);
+    EXPECT_EQ(desktop->messages[0], c.message + fw::EndOfLine());
+    EXPECT_EQ(w.pFld()->HasFocus(), c.focusInPredictors);
+    EXPECT_EQ(w.RyFld()->HasFocus(), !c.focusInPredictors);
+    EXPECT_TRUE(desktop->filtersAsked.empty());
+    EXPECT_FALSE(w.ResultsFld()->Visible());
+    EXPECT_EQ(Report(), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(LoadData, BadInputsTest, ::testing::ValuesIn(kBadInputs), ::testing::PrintToStringParamName());
 
 TEST_F(LoadDataTest, RangeEdgesPass) {
     for (auto [predictors, rSquared, rows] : {std::tuple{"2", ".01", 2u}, std::tuple{"99", ".99", 99u}}) {
@@ -121,35 +127,43 @@ TEST_F(LoadDataTest, AChosenFileThatIsGoneEndsSilently) {
     EXPECT_FALSE(w.ResultsFld()->Visible());
 }
 
-TEST_F(LoadDataTest, ReadsExactlyOneLinePerPredictor) {
-    struct Case {
-        const char* title;
-        const char* predictors;
-        std::string contents;
-        std::vector<std::string> rows;
-    };
-    const std::string emptyRow = Spaces(21) + "+.000" + Spaces(11) + "+.000" + Spaces(12) + "+.000" + Spaces(15);
-    const std::string x1 = "X1" + Spaces(19) + "+.180" + Spaces(11) + "+.250" + Spaces(12) + "+.129" + Spaces(15);
-    const Case cases[] = {
-        {"fewer lines than predictors", "4", "X1\t.18\t.25\n", {x1, emptyRow, emptyRow, emptyRow}},
-        {"more lines than predictors", "2", kExample, {x1, "X2" + Spaces(19) + "+.220" + Spaces(11) + "+.220" +
-                                                            Spaces(12) + "+.138" + Spaces(15)}},
-        {"a header line is a predictor", "2", "Name\tBeta\tR\n" + kExample,
-         {"Name" + Spaces(17) + "+.000" + Spaces(11) + "+.000" + Spaces(12) + "+.000" + Spaces(15), x1}},
-        {"extra fields are ignored", "2", "X1\t.18\t.25\t.99\t7\nX9\n",
-         {x1, "X9" + Spaces(19) + "+.000" + Spaces(11) + "+.000" + Spaces(12) + "+.000" + Spaces(15)}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.title);
-        w.ResultsFld()->SetText("");
-        Run(c.predictors, ".35", Data(c.contents));
-        std::vector<std::string> lines = ReportLines();
-        ASSERT_GE(lines.size(), 6 + c.rows.size());
-        EXPECT_EQ(std::vector<std::string>(lines.begin() + 6, lines.begin() + 6 + c.rows.size()), c.rows);
-        EXPECT_EQ(lines[6 + c.rows.size()], kRule);
-        EXPECT_TRUE(desktop->messages.empty());
-    }
+// A file's lines against the number of predictors typed, and the report's rows.
+struct LinesPerPredictor {
+    const char* name;
+    const char* predictors;
+    std::string contents;
+    std::vector<std::string> rows;
+};
+
+void PrintTo(const LinesPerPredictor& c, std::ostream* out) { *out << c.name; }
+
+const std::string kEmptyRow = Spaces(21) + "+.000" + Spaces(11) + "+.000" + Spaces(12) + "+.000" + Spaces(15);
+const std::string kRowX1 = "X1" + Spaces(19) + "+.180" + Spaces(11) + "+.250" + Spaces(12) + "+.129" + Spaces(15);
+
+const LinesPerPredictor kLinesPerPredictor[] = {
+    {"FewerLinesThanPredictors", "4", "X1\t.18\t.25\n", {kRowX1, kEmptyRow, kEmptyRow, kEmptyRow}},
+    {"MoreLinesThanPredictors", "2", kExample, {kRowX1, "X2" + Spaces(19) + "+.220" + Spaces(11) + "+.220" +
+                                                          Spaces(12) + "+.138" + Spaces(15)}},
+    {"HeaderLineIsAPredictor", "2", "Name\tBeta\tR\n" + kExample,
+     {"Name" + Spaces(17) + "+.000" + Spaces(11) + "+.000" + Spaces(12) + "+.000" + Spaces(15), kRowX1}},
+    {"ExtraFieldsAreIgnored", "2", "X1\t.18\t.25\t.99\t7\nX9\n",
+     {kRowX1, "X9" + Spaces(19) + "+.000" + Spaces(11) + "+.000" + Spaces(12) + "+.000" + Spaces(15)}},
+};
+
+class LinesPerPredictorTest : public LoadDataTest, public ::testing::WithParamInterface<LinesPerPredictor> {};
+
+TEST_P(LinesPerPredictorTest, ReadsExactlyOneLinePerPredictor) {
+    const LinesPerPredictor& c = GetParam();
+    Run(c.predictors, ".35", Data(c.contents));
+    std::vector<std::string> lines = ReportLines();
+    ASSERT_GE(lines.size(), 6 + c.rows.size());
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 6, lines.begin() + 6 + c.rows.size()), c.rows);
+    EXPECT_EQ(lines[6 + c.rows.size()], kRule);
+    EXPECT_TRUE(desktop->messages.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(LoadData, LinesPerPredictorTest, ::testing::ValuesIn(kLinesPerPredictor),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(LoadDataTest, LongNamesAreCutToEightCharacters) {
     Run("2", ".35", Data("ABCDEFGHIJKL\t1.5\t.2\nZ\xC3\xA9ta-12345\t.1\t.1\n"));
@@ -160,45 +174,50 @@ TEST_F(LoadDataTest, LongNamesAreCutToEightCharacters) {
     EXPECT_EQ(fw::Left(lines[7], 21), "Z\xC3\xA9ta-123" + Spaces(13));  // characters, not bytes
 }
 
-TEST_F(LoadDataTest, BoundsCheckReportsTheFirstBadValueAndStillReports) {
-    struct Case {
-        const char* title;
-        std::string contents;
-        std::optional<std::string> message;
-    };
-    const Case cases[] = {
-        {"edges pass", "A\t-0.999\t0.999\nB\t0.999\t-0.999\n", std::nullopt},
-        {"beta of 1 fails", "A\t1\t.2\nB\t.1\t.1\n", "Out of bounds value of 1 for beta in predictor A"},
-        {"r is checked after beta", "A\t.2\t-1.2\nB\t.1\t.1\n", "Out of bounds value of -1.2 for r in predictor A"},
-        {"beta before r", "A\t2\t3\nB\t.1\t.1\n", "Out of bounds value of 2 for beta in predictor A"},
-        {"first predictor in file order", "A\t.1\t.1\nB\t .9990001\t5\n",
-         "Out of bounds value of  .9990001 for beta in predictor B"},
-        {"huge values stay out of bounds", "A\t1e400\t.1\nB\t.1\t.1\n",
-         "Out of bounds value of 1e400 for beta in predictor A"},
-        {"a decimal comma is checked as a point", "A\t.2\t-0,9995\nB\t.1\t.1\n",
-         "Out of bounds value of -0,9995 for r in predictor A"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.title);
-        desktop->messages.clear();
-        w.ResultsFld()->SetText("");
-        w.RyFld()->SetFocus();
-        Run("2", ".35", Data(c.contents));
-        std::vector<std::string> lines = ReportLines();
-        ASSERT_GE(lines.size(), 11u);
-        const bool warned = lines[10] == "[Out of bounds data. Results invalid.]";
-        if (c.message) {
-            ASSERT_EQ(desktop->messages.size(), 1u);
-            EXPECT_EQ(desktop->messages[0], *c.message);
-            EXPECT_TRUE(w.pFld()->HasFocus());
-            EXPECT_TRUE(warned);
-            EXPECT_EQ(lines[11], "");
-        } else {
-            EXPECT_TRUE(desktop->messages.empty());
-            EXPECT_FALSE(warned);
-        }
+// A two-predictor file and the message its bounds check gives, if any.
+struct BoundsCase {
+    const char* name;
+    std::string contents;
+    std::optional<std::string> message;
+};
+
+void PrintTo(const BoundsCase& c, std::ostream* out) { *out << c.name; }
+
+const BoundsCase kBoundsCases[] = {
+    {"EdgesPass", "A\t-0.999\t0.999\nB\t0.999\t-0.999\n", std::nullopt},
+    {"BetaOfOneFails", "A\t1\t.2\nB\t.1\t.1\n", "Out of bounds value of 1 for beta in predictor A"},
+    {"RIsCheckedAfterBeta", "A\t.2\t-1.2\nB\t.1\t.1\n", "Out of bounds value of -1.2 for r in predictor A"},
+    {"BetaBeforeR", "A\t2\t3\nB\t.1\t.1\n", "Out of bounds value of 2 for beta in predictor A"},
+    {"FirstPredictorInFileOrder", "A\t.1\t.1\nB\t .9990001\t5\n",
+     "Out of bounds value of  .9990001 for beta in predictor B"},
+    {"HugeValuesStayOutOfBounds", "A\t1e400\t.1\nB\t.1\t.1\n", "Out of bounds value of 1e400 for beta in predictor A"},
+    {"DecimalCommaIsCheckedAsAPoint", "A\t.2\t-0,9995\nB\t.1\t.1\n",
+     "Out of bounds value of -0,9995 for r in predictor A"},
+};
+
+class BoundsCheckTest : public LoadDataTest, public ::testing::WithParamInterface<BoundsCase> {};
+
+TEST_P(BoundsCheckTest, ReportsTheFirstBadValueAndStillReports) {
+    const BoundsCase& c = GetParam();
+    w.RyFld()->SetFocus();
+    Run("2", ".35", Data(c.contents));
+    std::vector<std::string> lines = ReportLines();
+    ASSERT_GE(lines.size(), 11u);
+    const bool warned = lines[10] == "[Out of bounds data. Results invalid.]";
+    if (c.message) {
+        ASSERT_EQ(desktop->messages.size(), 1u);
+        EXPECT_EQ(desktop->messages[0], *c.message);
+        EXPECT_TRUE(w.pFld()->HasFocus());
+        EXPECT_TRUE(warned);
+        EXPECT_EQ(lines[11], "");
+    } else {
+        EXPECT_TRUE(desktop->messages.empty());
+        EXPECT_FALSE(warned);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(LoadData, BoundsCheckTest, ::testing::ValuesIn(kBoundsCases),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(LoadDataTest, ReportsPileUpRunAfterRun) {
     Run("4", ".35", Data(kExample));

@@ -6,10 +6,12 @@
 #include "app/helpWnd.h"
 #include "framework/Application.h"
 #include "framework/WindowRegistry.h"
+#include "tests/framework/KeyNames.h"
 
 #include <functional>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -131,21 +133,31 @@ TEST_F(WindowCommandsTest, ASecondQuitIsHarmless) {
 }
 
 // A command runs on a mouse press only: a key that pushes a focused button runs none.
-TEST_F(WindowCommandsTest, KeysOnAFocusedButtonRunNoCommand) {
-    for (fw::PushButton* button : {w.calcBtn().Pointer(), w.clearBtn().Pointer(), w.helpBtn().Pointer()}) {
-        for (const char* key : {"Return", "Enter", "Space", "x"}) {
-            SCOPED_TRACE(button->Name() + " key " + key);
-            FillWindow();  // valid inputs: Load Data would ask for a file
-            fw::testing::PressKey(*button, key);
-            EXPECT_TRUE(desktop->filtersAsked.empty());
-            EXPECT_TRUE(desktop->messages.empty());
-            EXPECT_EQ(w.pFld()->Text(), "4");
-            EXPECT_EQ(w.RyFld()->Text(), ".35");
-            EXPECT_TRUE(w.ResultsFld()->Visible());
-            EXPECT_NE(w.ResultsFld()->Text(), "");
-            EXPECT_EQ(fw::GetImplicitWindow(kHelpWndClass), nullptr);
-        }
-    }
+// A row is a button's name and a key.
+using ButtonKey = std::tuple<const char*, const char*>;
+
+std::string ButtonKeyName(const ::testing::TestParamInfo<ButtonKey>& info) {
+    return std::get<0>(info.param) + ("_" + quendrel::testing::KeyName(std::get<1>(info.param)));
 }
+
+class ButtonKeyTest : public WindowCommandsTest, public ::testing::WithParamInterface<ButtonKey> {};
+
+TEST_P(ButtonKeyTest, RunsNoCommand) {
+    const auto [button, key] = GetParam();
+    FillWindow();  // valid inputs: Load Data would ask for a file
+    fw::testing::PressKey(*w.ControlByName<fw::PushButton>(button), key);
+    EXPECT_TRUE(desktop->filtersAsked.empty());
+    EXPECT_TRUE(desktop->messages.empty());
+    EXPECT_EQ(w.pFld()->Text(), "4");
+    EXPECT_EQ(w.RyFld()->Text(), ".35");
+    EXPECT_TRUE(w.ResultsFld()->Visible());
+    EXPECT_NE(w.ResultsFld()->Text(), "");
+    EXPECT_EQ(fw::GetImplicitWindow(kHelpWndClass), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(KeysOnAFocusedButton, ButtonKeyTest,
+                         ::testing::Combine(::testing::Values("calcBtn", "clearBtn", "helpBtn"),
+                                            ::testing::Values("Return", "Enter", "Space", "x")),
+                         ButtonKeyName);
 
 }  // namespace

@@ -8,8 +8,11 @@
 #include "framework/Timer.h"
 #include "tests/framework/TempFolder.h"
 
+#include <algorithm>
 #include <array>
-#include <vector>
+#include <iterator>
+#include <ostream>
+#include <string>
 
 namespace {
 
@@ -24,6 +27,16 @@ struct Place {
     const char* name;
     const char* className;
     Box box;
+};
+
+void PrintTo(const Place& place, std::ostream* out) { *out << place.name; }
+
+// The controls in the order of creation; the timer comes last.
+const Place kPlaces[] = {
+    {"Rectangle1", "Rectangle", {144, 99, 260, 260}},
+    {"ImageWell1", "Canvas", {146, 101, 256, 257}},
+    {"StaticText2", "Label", {144, 360, 260, 15}},
+    {"Canvas3", "Canvas", {20, 10, 515, 75}},
 };
 
 class AboutWndLayoutTest : public ShellTest {};
@@ -59,24 +72,28 @@ TEST_F(AboutWndLayoutTest, FramelessFixedBoxWithoutTitleOrMenuBar) {
     EXPECT_TRUE(about.Visible());  // shown the moment it is built
 }
 
-TEST_F(AboutWndLayoutTest, FiveControlsInTheirPlaces) {
-    const std::vector<Place> places = {
-        {"Rectangle1", "Rectangle", {144, 99, 260, 260}},
-        {"ImageWell1", "Canvas", {146, 101, 256, 257}},
-        {"StaticText2", "Label", {144, 360, 260, 15}},
-        {"Canvas3", "Canvas", {20, 10, 515, 75}},
-    };
+class AboutWndPlaceTest : public AboutWndLayoutTest, public ::testing::WithParamInterface<Place> {};
+
+TEST_P(AboutWndPlaceTest, ControlStandsInItsOrderAndPlace) {
+    const Place& place = GetParam();
+    const auto& controls = AboutWnd().Controls();
+    ASSERT_EQ(controls.size(), std::size(kPlaces) + 1);
+    const auto position = std::find_if(std::begin(kPlaces), std::end(kPlaces),
+                                       [&](const Place& p) { return std::string(p.name) == place.name; });
+    const fw::Control& control = *controls[position - std::begin(kPlaces)];
+    EXPECT_EQ(control.Name(), place.name);
+    EXPECT_EQ(control.ClassName(), place.className);
+    auto* rect = dynamic_cast<const fw::RectControl*>(&control);
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(BoxOf(*rect), place.box);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, AboutWndPlaceTest, ::testing::ValuesIn(kPlaces), ::testing::PrintToStringParamName());
+
+TEST_F(AboutWndLayoutTest, TimerIsTheFifthControlArmedOnceForFourSeconds) {
     class AboutWnd& about = AboutWnd();
     const auto& controls = about.Controls();
-    ASSERT_EQ(controls.size(), places.size() + 1);
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        SCOPED_TRACE(places[i].name);
-        EXPECT_EQ(controls[i]->Name(), places[i].name);
-        EXPECT_EQ(controls[i]->ClassName(), places[i].className);
-        auto* rect = dynamic_cast<fw::RectControl*>(controls[i].get());
-        ASSERT_NE(rect, nullptr);
-        EXPECT_EQ(BoxOf(*rect), places[i].box);
-    }
+    ASSERT_EQ(controls.size(), std::size(kPlaces) + 1);
     EXPECT_EQ(controls.back()->Name(), "Timer1");
     EXPECT_EQ(about.Timer1()->RunMode(), fw::TimerSingle);
     EXPECT_EQ(about.Timer1()->Period(), 4000);

@@ -6,7 +6,10 @@
 #include "app/AboutWnd.h"
 #include "app/ControlWnd.h"
 #include "framework/Timer.h"
+#include "tests/framework/KeyNames.h"
 
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -33,30 +36,32 @@ struct Row {
     std::vector<Step> steps;
 };
 
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+
 constexpr bool Shown = true, Hidden = false, Running = true, Spent = false;
 
 const std::vector<Row> kRows = {
-    {"click while shown and running", {{Act::Click, Hidden, Running, Shown}}},
-    {"key while shown and running", {{Act::Key, Hidden, Running, Shown}}},
-    {"timer while shown", {{Act::FireTimer, Hidden, Spent, Shown}}},
-    {"timer after an early click shows the main window again",
+    {"ClickWhileShownAndRunning", {{Act::Click, Hidden, Running, Shown}}},
+    {"KeyWhileShownAndRunning", {{Act::Key, Hidden, Running, Shown}}},
+    {"TimerWhileShown", {{Act::FireTimer, Hidden, Spent, Shown}}},
+    {"TimerAfterAnEarlyClickShowsTheMainWindowAgain",
      {{Act::Click, Hidden, Running, Shown},
       {Act::HideMain, Hidden, Running, Hidden},
       {Act::FireTimer, Hidden, Spent, Shown}}},
-    {"About before the timer: the splash goes by itself",
+    {"AboutBeforeTheTimerSplashGoesByItself",
      {{Act::Click, Hidden, Running, Shown},
       {Act::About, Shown, Running, Shown},
       {Act::FireTimer, Hidden, Spent, Shown}}},
-    {"About after the timer: the splash stays",
+    {"AboutAfterTheTimerSplashStays",
      {{Act::FireTimer, Hidden, Spent, Shown},
       {Act::About, Shown, Spent, Shown},
       {Act::FireTimer, Shown, Spent, Shown}}},
-    {"key while shown and spent",
+    {"KeyWhileShownAndSpent",
      {{Act::FireTimer, Hidden, Spent, Shown},
       {Act::About, Shown, Spent, Shown},
       {Act::HideMain, Shown, Spent, Hidden},
       {Act::Key, Hidden, Spent, Shown}}},
-    {"click while shown and spent",
+    {"ClickWhileShownAndSpent",
      {{Act::FireTimer, Hidden, Spent, Shown},
       {Act::About, Shown, Spent, Shown},
       {Act::Click, Hidden, Spent, Shown}}},
@@ -64,37 +69,42 @@ const std::vector<Row> kRows = {
 
 class AboutWndStatesTest : public ShellTest {};
 
-TEST_F(AboutWndStatesTest, EachEventLeadsToItsState) {
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        class AboutWnd& about = AboutWnd();
-        ASSERT_TRUE(about.Visible());
-        ASSERT_TRUE(about.Timer1()->IsRunning());
-        ASSERT_EQ(MainWindow(), nullptr);
-        for (std::size_t i = 0; i < row.steps.size(); ++i) {
-            const Step& step = row.steps[i];
-            SCOPED_TRACE("step " + std::to_string(i + 1));
-            Do(step.act, about);
-            EXPECT_EQ(&AboutWnd(), &about);
-            EXPECT_EQ(about.Visible(), step.splashShown);
-            EXPECT_EQ(about.Timer1()->IsRunning(), step.timerRunning);
-            EXPECT_EQ(MainWindowShown(), step.mainShown);
-        }
-        fw::testing::ResetRuntime();
+class SplashEventsTest : public AboutWndStatesTest, public ::testing::WithParamInterface<Row> {};
+
+TEST_P(SplashEventsTest, EachEventLeadsToItsState) {
+    const Row& row = GetParam();
+    class AboutWnd& about = AboutWnd();
+    ASSERT_TRUE(about.Visible());
+    ASSERT_TRUE(about.Timer1()->IsRunning());
+    ASSERT_EQ(MainWindow(), nullptr);
+    for (std::size_t i = 0; i < row.steps.size(); ++i) {
+        const Step& step = row.steps[i];
+        SCOPED_TRACE("step " + std::to_string(i + 1));
+        Do(step.act, about);
+        EXPECT_EQ(&AboutWnd(), &about);
+        EXPECT_EQ(about.Visible(), step.splashShown);
+        EXPECT_EQ(about.Timer1()->IsRunning(), step.timerRunning);
+        EXPECT_EQ(MainWindowShown(), step.mainShown);
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(AboutWndStates, SplashEventsTest, ::testing::ValuesIn(kRows),
+                         ::testing::PrintToStringParamName());
+
 // Any key gives way, those that type no text too.
-TEST_F(AboutWndStatesTest, KeysThatTypeNoTextGiveWayToo) {
-    for (const char* key : {"Home", "End", "PageUp", "PageDown", "Insert", "Help", "F1", "F5", "F35", "Enter"}) {
-        SCOPED_TRACE(key);
-        class AboutWnd& about = AboutWnd();
-        fw::testing::PressKeyInWindow(about, key);
-        EXPECT_FALSE(about.Visible());
-        EXPECT_TRUE(MainWindowShown());
-        fw::testing::ResetRuntime();
-    }
+class SplashKeyTest : public AboutWndStatesTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SplashKeyTest, KeysThatTypeNoTextGiveWayToo) {
+    class AboutWnd& about = AboutWnd();
+    fw::testing::PressKeyInWindow(about, GetParam());
+    EXPECT_FALSE(about.Visible());
+    EXPECT_TRUE(MainWindowShown());
 }
+
+INSTANTIATE_TEST_SUITE_P(AboutWndStates, SplashKeyTest,
+                         ::testing::Values("Home", "End", "PageUp", "PageDown", "Insert", "Help", "F1", "F5", "F35",
+                                           "Enter"),
+                         [](const auto& info) { return quendrel::testing::KeyName(info.param); });
 
 // The splash stays four seconds from when it was built, then gives way by itself, once.
 // The clock's own timing is the framework's (TimerTest); here it is armed and fired.

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -20,6 +22,8 @@ struct Entry {
     const char* caption;
     std::optional<const char*> shortcut;  // nullopt: never assigned
 };
+
+void PrintTo(const Entry& entry, std::ostream* out) { *out << entry.name; }
 
 const std::vector<Entry> kEntries = {
     {"", "FileMenu", "MenuItem", "&File", ""},
@@ -51,30 +55,33 @@ std::vector<const fw::MenuItem*> Walk(const fw::MenuItem& bar) {
 
 class MenuBarTest : public ShellTest {};
 
-TEST_F(MenuBarTest, EveryEntryStandsInItsPlaceWithItsClassCaptionAndShortcut) {
+class MenuEntryTest : public MenuBarTest, public ::testing::WithParamInterface<Entry> {};
+
+TEST_P(MenuEntryTest, StandsInItsPlaceWithItsClassCaptionAndShortcut) {
+    const Entry& want = GetParam();
     const auto items = Walk(MenuBar1());
     ASSERT_EQ(items.size(), kEntries.size());
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const fw::MenuItem& item = *items[i];
-        const Entry& want = kEntries[i];
-        SCOPED_TRACE(want.name);
-        EXPECT_EQ(item.Name(), want.name);
-        EXPECT_EQ(item.Parent()->Name(), want.parent);
-        EXPECT_EQ(item.ClassName(), want.className);
-        EXPECT_EQ(item.Value(), want.caption);
-        EXPECT_EQ(item.ShortcutAssigned(), want.shortcut.has_value());
-        if (want.shortcut) {
-            EXPECT_EQ(item.Shortcut(), *want.shortcut);
-        }
-        EXPECT_TRUE(item.AutoEnabled());
-        EXPECT_TRUE(item.Visible());
-        EXPECT_FALSE(item.EnabledAssigned());
-        if (want.parent[0] != '\0') {
-            EXPECT_EQ(item.Count(), 0u);  // entries hold no submenus
-        }
-        EXPECT_EQ(MenuBar1().Find(want.name), &item);  // by name, at any depth
+    const auto position = std::find_if(kEntries.begin(), kEntries.end(),
+                                       [&](const Entry& e) { return std::string(e.name) == want.name; });
+    const fw::MenuItem& item = *items[position - kEntries.begin()];
+    EXPECT_EQ(item.Name(), want.name);
+    EXPECT_EQ(item.Parent()->Name(), want.parent);
+    EXPECT_EQ(item.ClassName(), want.className);
+    EXPECT_EQ(item.Value(), want.caption);
+    EXPECT_EQ(item.ShortcutAssigned(), want.shortcut.has_value());
+    if (want.shortcut) {
+        EXPECT_EQ(item.Shortcut(), *want.shortcut);
     }
+    EXPECT_TRUE(item.AutoEnabled());
+    EXPECT_TRUE(item.Visible());
+    EXPECT_FALSE(item.EnabledAssigned());
+    if (want.parent[0] != '\0') {
+        EXPECT_EQ(item.Count(), 0u);  // entries hold no submenus
+    }
+    EXPECT_EQ(MenuBar1().Find(want.name), &item);  // by name, at any depth
 }
+
+INSTANTIATE_TEST_SUITE_P(Entries, MenuEntryTest, ::testing::ValuesIn(kEntries), ::testing::PrintToStringParamName());
 
 TEST_F(MenuBarTest, OneBarServesTheApplicationAndEveryWindowThatInstallsOne) {
     class MenuBar1& bar = MenuBar1();
@@ -102,22 +109,35 @@ TEST_F(MenuBarTest, ReopeningTheHelpWindowAppendsNothing) {
 }
 
 // Handlers bind by item name; no window binds what another serves.
-TEST_F(MenuBarTest, EachWindowBindsOnlyItsOwnCommands) {
-    struct Binding {
-        fw::Window* window;
-        std::vector<std::string> bound;
-    };
-    const std::vector<Binding> bindings = {
-        {&ControlWnd(), {"FileQuit", "InfoItem", "AboutItem"}},
-        {&helpWnd(), {"ControlItem"}},
-        {&AboutWnd(), {}},
-    };
-    for (const Binding& b : bindings) {
-        for (const Entry& entry : kEntries) {
-            const bool want = std::find(b.bound.begin(), b.bound.end(), entry.name) != b.bound.end();
-            EXPECT_EQ(b.window->HasMenuHandler(entry.name), want) << b.window->ClassName() << " " << entry.name;
-        }
+struct Binding {
+    const char* name;
+    fw::Window& (*window)();
+    std::vector<std::string> bound;
+};
+
+void PrintTo(const Binding& b, std::ostream* out) { *out << b.name; }
+
+const Binding kBindings[] = {
+    {"ControlWnd", []() -> fw::Window& { return ControlWnd(); }, {"FileQuit", "InfoItem", "AboutItem"}},
+    {"helpWnd", []() -> fw::Window& { return helpWnd(); }, {"ControlItem"}},
+    {"AboutWnd", []() -> fw::Window& { return AboutWnd(); }, {}},
+};
+
+class MenuBindingsTest : public MenuBarTest, public ::testing::WithParamInterface<Binding> {};
+
+TEST_P(MenuBindingsTest, EachWindowBindsOnlyItsOwnCommands) {
+    // All three open, so that one that bound a command on another would show.
+    ControlWnd();
+    helpWnd();
+    AboutWnd();
+    fw::Window& window = GetParam().window();
+    const std::vector<std::string>& bound = GetParam().bound;
+    for (const Entry& entry : kEntries) {
+        const bool want = std::find(bound.begin(), bound.end(), entry.name) != bound.end();
+        EXPECT_EQ(window.HasMenuHandler(entry.name), want) << entry.name;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Windows, MenuBindingsTest, ::testing::ValuesIn(kBindings), ::testing::PrintToStringParamName());
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "framework/WindowRegistry.h"
 
 #include <functional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -49,40 +50,46 @@ struct Source {
     std::function<void(Thrower&)> trigger;
 };
 
-TEST(DispatchSources, EachHandlerRunsInsideTheBoundary) {
-    fw::MenuBar bar;
-    auto item = std::make_unique<fw::MenuItem>();
-    item->SetName("Item");
-    item->SetValue("Item");
-    auto menu = std::make_unique<fw::MenuItem>();
-    menu->SetValue("Menu");
-    menu->AddMenu(std::move(item));
-    bar.AddMenu(std::move(menu));
+void PrintTo(const Source& source, std::ostream* out) { *out << source.name; }
 
-    const std::vector<Source> sources = {
-        {"key", [](Thrower& w) { fw::testing::PressKey(*w.ControlByName<fw::TextField>("field"), "a"); }},
-        {"button", [](Thrower& w) { fw::testing::MouseDown(*w.ControlByName<fw::PushButton>("button")); }},
-        {"timer", [](Thrower& w) { fw::testing::FirePendingTimers(w); }},
-        {"menu", [](Thrower& w) { fw::testing::ChooseMenu(w, "Item"); }},
-        {"window", [](Thrower& w) { fw::testing::ClickWindow(w); }},
-    };
-    for (const auto& source : sources) {
-        fw::testing::ScopedScriptedDesktop desktop;
-        auto& window = fw::ImplicitWindow<Thrower>("Thrower.Thrower");
-        window.SetMenuBar(&bar);
-        window.error = std::make_exception_ptr(fw::IOException("cannot read the file", 5));
-        source.trigger(window);
-        window.error = std::make_exception_ptr(std::runtime_error("bad"));
-        source.trigger(window);
-        window.error = nullptr;
-        source.trigger(window);
-        EXPECT_EQ(window.calls, 3) << source.name;
-        EXPECT_EQ(desktop->messages, (std::vector<std::string>{"An unhandled IOException occurred: cannot read the file",
-                                                               "An unhandled exception occurred: bad"}))
-            << source.name;
-        fw::testing::ResetRuntime();
+const Source kSources[] = {
+    {"Key", [](Thrower& w) { fw::testing::PressKey(*w.ControlByName<fw::TextField>("field"), "a"); }},
+    {"Button", [](Thrower& w) { fw::testing::MouseDown(*w.ControlByName<fw::PushButton>("button")); }},
+    {"Timer", [](Thrower& w) { fw::testing::FirePendingTimers(w); }},
+    {"Menu", [](Thrower& w) { fw::testing::ChooseMenu(w, "Item"); }},
+    {"Window", [](Thrower& w) { fw::testing::ClickWindow(w); }},
+};
+
+class DispatchSourceTest : public FrameworkTest, public ::testing::WithParamInterface<Source> {
+protected:
+    void SetUp() override {
+        auto item = std::make_unique<fw::MenuItem>();
+        item->SetName("Item");
+        item->SetValue("Item");
+        auto menu = std::make_unique<fw::MenuItem>();
+        menu->SetValue("Menu");
+        menu->AddMenu(std::move(item));
+        bar.AddMenu(std::move(menu));
     }
+    fw::MenuBar bar;  // outlives the window, closed in TearDown
+};
+
+TEST_P(DispatchSourceTest, HandlerRunsInsideTheBoundary) {
+    auto& window = fw::ImplicitWindow<Thrower>("Thrower.Thrower");
+    window.SetMenuBar(&bar);
+    window.error = std::make_exception_ptr(fw::IOException("cannot read the file", 5));
+    GetParam().trigger(window);
+    window.error = std::make_exception_ptr(std::runtime_error("bad"));
+    GetParam().trigger(window);
+    window.error = nullptr;
+    GetParam().trigger(window);
+    EXPECT_EQ(window.calls, 3);
+    EXPECT_EQ(desktop->messages, (std::vector<std::string>{"An unhandled IOException occurred: cannot read the file",
+                                                           "An unhandled exception occurred: bad"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(DispatchSources, DispatchSourceTest, ::testing::ValuesIn(kSources),
+                         ::testing::PrintToStringParamName());
 
 TEST(DispatchSources, CloseEventThatThrowsStillClosesTheWindow) {
     fw::testing::ScopedScriptedDesktop desktop;

@@ -3,16 +3,13 @@
 
 #include "framework/TextArea.h"
 #include "framework/TextField.h"
+#include "tests/framework/KeyNames.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct KeyCase {
-    std::string key;
-    std::string seen;
-};
 
 class KeyTest : public FrameworkTest {
 protected:
@@ -28,25 +25,33 @@ protected:
     bool swallow = false;
 };
 
-TEST_F(KeyTest, EachKeyReachesKeyDownAsItsCode) {
-    const std::vector<KeyCase> cases = {
-        {"a", "a"},           {"Z", "Z"},          {"7", "7"},          {"Space", " "},
-        {"\xC3\xA9", "\xC3\xA9"},
-        {"Backspace", "\x08"}, {"Tab", "\x09"},     {"Backtab", "\x09"},  {"Return", "\x0D"},
-        {"Left", "\x1C"},     {"Right", "\x1D"},   {"Up", "\x1E"},      {"Down", "\x1F"},
-        {"Delete", "\x7F"},   {"Escape", "\x1B"},
-        // Keys that type no text get the control codes desktop frameworks give them.
-        {"Home", "\x01"},      {"End", "\x04"},     {"Help", "\x05"},     {"Insert", "\x05"},
-        {"PageUp", "\x0B"},    {"PageDown", "\x0C"}, {"F1", "\x10"},      {"F5", "\x10"},
-        {"F12", "\x10"},       {"F35", "\x10"},     {"Enter", "\x03"},   // the keypad's Enter
-    };
-    swallow = true;  // keeps the focus in the field for the next key
-    for (const auto& c : cases) {
-        seen.clear();
-        fw::testing::PressKey(*field, c.key);
-        EXPECT_EQ(seen, std::vector<std::string>{c.seen}) << "key " << c.key;
-    }
+struct KeyCodeRow {
+    std::string key;
+    std::string seen;
+};
+
+void PrintTo(const KeyCodeRow& row, std::ostream* out) { *out << quendrel::testing::KeyName(row.key); }
+
+const KeyCodeRow kKeyCodeRows[] = {
+    {"a", "a"},           {"Z", "Z"},          {"7", "7"},          {"Space", " "},
+    {"\xC3\xA9", "\xC3\xA9"},
+    {"Backspace", "\x08"}, {"Tab", "\x09"},     {"Backtab", "\x09"},  {"Return", "\x0D"},
+    {"Left", "\x1C"},     {"Right", "\x1D"},   {"Up", "\x1E"},      {"Down", "\x1F"},
+    {"Delete", "\x7F"},   {"Escape", "\x1B"},
+    // Keys that type no text get the control codes desktop frameworks give them.
+    {"Home", "\x01"},      {"End", "\x04"},     {"Help", "\x05"},     {"Insert", "\x05"},
+    {"PageUp", "\x0B"},    {"PageDown", "\x0C"}, {"F1", "\x10"},      {"F5", "\x10"},
+    {"F12", "\x10"},       {"F35", "\x10"},     {"Enter", "\x03"},   // the keypad's Enter
+};
+
+class KeyCodeTest : public KeyTest, public ::testing::WithParamInterface<KeyCodeRow> {};
+
+TEST_P(KeyCodeTest, ReachesKeyDownAsItsCode) {
+    fw::testing::PressKey(*field, GetParam().key);
+    EXPECT_EQ(seen, std::vector<std::string>{GetParam().seen});
 }
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyCodeTest, ::testing::ValuesIn(kKeyCodeRows), ::testing::PrintToStringParamName());
 
 TEST_F(KeyTest, ShortcutChordRaisesNoKeyDownAndStillWorks) {
     field->SetText("copied");

@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -127,34 +128,43 @@ TEST_F(MenuTest, EditItemsActOnTheFocusedField) {
     EXPECT_EQ(field->Text(), "hellohello");
 }
 
-struct EnableCase {
+// The focused field's state, and the items enabled in it.
+struct EnableRow {
+    const char* name;
     std::string text;
     bool select, readOnly;
     std::vector<std::string> enabled;
 };
 
-TEST_F(MenuTest, AutoEnabledItemsFollowWhatCanServeThem) {
+void PrintTo(const EnableRow& row, std::ostream* out) { *out << row.name; }
+
+const EnableRow kEnableRows[] = {
+    {"EmptyField", "", false, false, {"FileQuit", "EditPaste", "ControlItem"}},
+    {"TextNoSelection", "abc", false, false, {"FileQuit", "EditPaste", "EditSelectAll", "ControlItem"}},
+    {"TextSelected", "abc", true, false,
+     {"FileQuit", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll", "ControlItem"}},
+    {"ReadOnlyTextSelected", "abc", true, true, {"FileQuit", "EditCopy", "EditSelectAll", "ControlItem"}},
+};
+
+class AutoEnableTest : public MenuTest, public ::testing::WithParamInterface<EnableRow> {};
+
+TEST_P(AutoEnableTest, ItemsFollowWhatCanServeThem) {
     const std::vector<std::string> items = {"FileQuit", "AboutItem", "EditUndo", "EditCut", "EditCopy",
                                             "EditPaste", "EditClear", "EditSelectAll", "ControlItem"};
-    const std::vector<EnableCase> cases = {
-        {"", false, false, {"FileQuit", "EditPaste", "ControlItem"}},
-        {"abc", false, false, {"FileQuit", "EditPaste", "EditSelectAll", "ControlItem"}},
-        {"abc", true, false, {"FileQuit", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll", "ControlItem"}},
-        {"abc", true, true, {"FileQuit", "EditCopy", "EditSelectAll", "ControlItem"}},
-    };
+    const EnableRow& row = GetParam();
     Bind("ControlItem", true);
     QApplication::clipboard()->setText("clip");
-    for (const auto& c : cases) {
-        field->SetProperties({.Value = c.text, .ReadOnly = c.readOnly});
-        field->SetFocus();
-        if (c.select) fw::testing::ChooseMenu(*window, "EditSelectAll");
-        std::vector<std::string> enabled;
-        for (const auto& item : items)
-            if (fw::testing::MenuEnabled(*window, item)) enabled.push_back(item);
-        EXPECT_EQ(enabled, c.enabled) << "text '" << c.text << "' select " << c.select << " read-only " << c.readOnly;
-    }
+    field->SetProperties({.Value = row.text, .ReadOnly = row.readOnly});
+    field->SetFocus();
+    if (row.select) fw::testing::ChooseMenu(*window, "EditSelectAll");
+    std::vector<std::string> enabled;
+    for (const auto& item : items)
+        if (fw::testing::MenuEnabled(*window, item)) enabled.push_back(item);
+    EXPECT_EQ(enabled, row.enabled);
     EXPECT_TRUE(Drawn("AboutItem")->isEnabled());  // enabled again once the menu closes, for its shortcut
 }
+
+INSTANTIATE_TEST_SUITE_P(Menu, AutoEnableTest, ::testing::ValuesIn(kEnableRows), ::testing::PrintToStringParamName());
 
 TEST_F(MenuTest, UndoIsEnabledOnceThereIsSomethingToUndo) {
     EXPECT_FALSE(fw::testing::MenuEnabled(*window, "EditUndo"));

@@ -107,19 +107,23 @@ TEST_F(TextAreaTest, ReadOnlyAreaTakesNoTyping) {
     EXPECT_TRUE(area->ReadOnly());
 }
 
-// The focus is elsewhere, so the area draws no caret: what differs is the selection.
-TEST_F(TextAreaTest, HideSelectionHidesItWhileTheFocusIsElsewhere) {
+// The focus is elsewhere, so the area draws no caret: what differs is the selection. The
+// SelectionShown row proves that a drawn selection changes the picture at all.
+class HideSelectionTest : public TextAreaTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(HideSelectionTest, HidesItWhileTheFocusIsElsewhere) {
+    const bool hide = GetParam();
     auto& elsewhere = window->New<fw::TextField>("elsewhere");
     auto& widget = area->Host().As<fw::detail::AreaWidget>();
-    for (bool hide : {true, false}) {
-        SCOPED_TRACE(hide ? "HideSelection" : "shown selection");
-        area->SetProperties({.bounds = {10, 10, 300, 120}, .Value = "some words", .HideSelection = hide});
-        elsewhere.SetFocus();
-        const QImage unselected = widget.grab().toImage();
-        widget.selectAll();
-        EXPECT_EQ(widget.grab().toImage() == unselected, hide);
-    }
+    area->SetProperties({.bounds = {10, 10, 300, 120}, .Value = "some words", .HideSelection = hide});
+    elsewhere.SetFocus();
+    const QImage unselected = widget.grab().toImage();
+    widget.selectAll();
+    EXPECT_EQ(widget.grab().toImage() == unselected, hide);
 }
+
+INSTANTIATE_TEST_SUITE_P(TextArea, HideSelectionTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "HideSelection" : "SelectionShown"; });
 
 TEST_F(TextAreaTest, LimitStopsTypingAndPastingButNotTheProgram) {
     area->SetProperties({.bounds = {10, 10, 300, 120}, .MaximumCharactersAllowed = 6});

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -42,67 +42,98 @@ TEST(FileType, RegistersOnceWhenFirstConverted) {
     EXPECT_TRUE(fw::FileTypeRegistrations().back() == expected);
 }
 
-TEST(FileType, EverySetterWithdrawsTheRegistration) {
-    const std::vector<std::pair<std::string, std::function<void(fw::FileType&)>>> setters = {
-        {"Name", [](fw::FileType& t) { t.SetName("Renamed"); }},
-        {"Extensions", [](fw::FileType& t) { t.SetExtensions("csv"); }},
-        {"MacType", [](fw::FileType& t) { t.SetMacType("TXT2"); }},
-        {"MacCreator", [](fw::FileType& t) { t.SetMacCreator("ABCD"); }},
-        {"MimeType", [](fw::FileType& t) { t.SetMimeType("text/csv"); }},
-        {"Imported", [](fw::FileType& t) { t.SetImported(true); }},
-        {"ConformsTo", [](fw::FileType& t) { t.SetConformsTo("public.text"); }},
-        {"UTI", [](fw::FileType& t) { t.SetUTI("public.data"); }},
-    };
-    for (const auto& [property, set] : setters) {
-        SCOPED_TRACE(property);
-        fw::FileType type = TextType("Withdrawn by " + property);
-        const std::string name = type;
-        set(type);
-        EXPECT_FALSE(type.IsRegistered());
-        EXPECT_EQ(fw::NameFilterFor(name), "All files (*)");
+struct SetterRow {
+    const char* name;  // the property set
+    std::function<void(fw::FileType&)> set;
+};
 
-        const std::size_t before = fw::FileTypeRegistrations().size();
-        (void)std::string(type);
-        EXPECT_TRUE(type.IsRegistered());
-        EXPECT_EQ(fw::FileTypeRegistrations().size(), before + 1);
-    }
+void PrintTo(const SetterRow& row, std::ostream* out) { *out << row.name; }
+
+const SetterRow kSetterRows[] = {
+    {"Name", [](fw::FileType& t) { t.SetName("Renamed"); }},
+    {"Extensions", [](fw::FileType& t) { t.SetExtensions("csv"); }},
+    {"MacType", [](fw::FileType& t) { t.SetMacType("TXT2"); }},
+    {"MacCreator", [](fw::FileType& t) { t.SetMacCreator("ABCD"); }},
+    {"MimeType", [](fw::FileType& t) { t.SetMimeType("text/csv"); }},
+    {"Imported", [](fw::FileType& t) { t.SetImported(true); }},
+    {"ConformsTo", [](fw::FileType& t) { t.SetConformsTo("public.text"); }},
+    {"UTI", [](fw::FileType& t) { t.SetUTI("public.data"); }},
+};
+
+class FileTypeSetterTest : public ::testing::TestWithParam<SetterRow> {};
+
+TEST_P(FileTypeSetterTest, WithdrawsTheRegistration) {
+    fw::FileType type = TextType("Withdrawn by " + std::string(GetParam().name));
+    const std::string name = type;
+    GetParam().set(type);
+    EXPECT_FALSE(type.IsRegistered());
+    EXPECT_EQ(fw::NameFilterFor(name), "All files (*)");
+
+    const std::size_t before = fw::FileTypeRegistrations().size();
+    (void)std::string(type);
+    EXPECT_TRUE(type.IsRegistered());
+    EXPECT_EQ(fw::FileTypeRegistrations().size(), before + 1);
 }
 
-TEST(FileType, NameFilterComesFromTheRegisteredType) {
+INSTANTIATE_TEST_SUITE_P(FileType, FileTypeSetterTest, ::testing::ValuesIn(kSetterRows),
+                         ::testing::PrintToStringParamName());
+
+struct NameFilterRow {
+    const char* name;
+    std::string typeName, filter;
+};
+
+void PrintTo(const NameFilterRow& row, std::ostream* out) { *out << row.name; }
+
+const NameFilterRow kNameFilterRows[] = {
+    {"WellKnownType", "text/plain", "Text files (*.txt *.dat)"},
+    {"TidiedExtensions", "Quendrel data", "Quendrel data (*.csv *.tsv)"},
+    {"NoExtension", "Bare", "Bare (*)"},
+    {"NeverRegistered", "never registered", "All files (*)"},
+};
+
+class NameFilterTest : public ::testing::TestWithParam<NameFilterRow> {
+protected:
+    void SetUp() override {
+        (void)std::string(plain);
+        data.SetName("Quendrel data");
+        data.SetExtensions(" csv ;.tsv,, ");
+        (void)std::string(data);
+        bare.SetName("Bare");
+        (void)std::string(bare);
+    }
     fw::FileType plain = TextType("text/plain");
-    (void)std::string(plain);
     fw::FileType data;
-    data.SetName("Quendrel data");
-    data.SetExtensions(" csv ;.tsv,, ");
-    (void)std::string(data);
     fw::FileType bare;
-    bare.SetName("Bare");
-    (void)std::string(bare);
+};
 
-    struct Case { std::string name, filter; };
-    const std::vector<Case> cases = {
-        {"text/plain", "Text files (*.txt *.dat)"},
-        {"Quendrel data", "Quendrel data (*.csv *.tsv)"},
-        {"Bare", "Bare (*)"},
-        {"never registered", "All files (*)"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(fw::NameFilterFor(c.name), c.filter);
-    }
+TEST_P(NameFilterTest, ComesFromTheRegisteredType) {
+    EXPECT_EQ(fw::NameFilterFor(GetParam().typeName), GetParam().filter);
 }
 
-TEST(FolderItem, NameIsTheLastPathComponent) {
-    struct Case { std::string path, name; };
-    const std::vector<Case> cases = {
-        {"/home/ann/data.txt", "data.txt"}, {"data.txt", "data.txt"},
-        {"/home/ann/", "ann"}, {"/", "/"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(fw::FolderItem(c.path).Name(), c.name);
-    }
+INSTANTIATE_TEST_SUITE_P(FileType, NameFilterTest, ::testing::ValuesIn(kNameFilterRows),
+                         ::testing::PrintToStringParamName());
+
+struct FolderItemNameRow {
+    const char* name;
+    std::string path, itemName;
+};
+
+void PrintTo(const FolderItemNameRow& row, std::ostream* out) { *out << row.name; }
+
+const FolderItemNameRow kFolderItemNameRows[] = {
+    {"AbsolutePath", "/home/ann/data.txt", "data.txt"}, {"BareName", "data.txt", "data.txt"},
+    {"TrailingSlash", "/home/ann/", "ann"}, {"Root", "/", "/"},
+};
+
+class FolderItemNameTest : public ::testing::TestWithParam<FolderItemNameRow> {};
+
+TEST_P(FolderItemNameTest, IsTheLastPathComponent) {
+    EXPECT_EQ(fw::FolderItem(GetParam().path).Name(), GetParam().itemName);
 }
+
+INSTANTIATE_TEST_SUITE_P(FolderItem, FolderItemNameTest, ::testing::ValuesIn(kFolderItemNameRows),
+                         ::testing::PrintToStringParamName());
 
 TEST(FolderItem, ExistsForFilesAndFoldersOnDisk) {
     quendrel::testing::TempFolder folder;

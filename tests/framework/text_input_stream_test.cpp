@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -40,24 +42,35 @@ protected:
     quendrel::testing::TempFolder folder;
 };
 
-TEST_F(TextInputStreamTest, EndsLinesAtCrLfAndCrLf) {
-    struct Case { std::string bytes; std::vector<std::string> lines; };
-    const std::vector<Case> cases = {
-        {"a\nb\n", {"a", "b"}},
-        {"a\rb\r", {"a", "b"}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"x\ry\r\nz\nw", {"x", "y", "z", "w"}},
-        {"a\n\rb", {"a", "", "b"}},
-        {"a\r\r\nb", {"a", "", "b"}},
-        {"a\n\nb", {"a", "", "b"}},
-        {"\n", {""}},
-        {"", {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.bytes));
-        EXPECT_EQ(LinesOf(c.bytes), c.lines);
-    }
-}
+// Bytes as a file holds them, and the lines they are read as.
+struct LinesRow {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const LinesRow& row, std::ostream* out) { *out << row.name; }
+
+class LinesTest : public TextInputStreamTest, public ::testing::WithParamInterface<LinesRow> {};
+
+const LinesRow kLineEndRows[] = {
+    {"LineFeeds", "a\nb\n", {"a", "b"}},
+    {"CarriageReturns", "a\rb\r", {"a", "b"}},
+    {"CrLfs", "a\r\nb\r\n", {"a", "b"}},
+    {"AllThreeMixed", "x\ry\r\nz\nw", {"x", "y", "z", "w"}},
+    {"LfThenCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
+    {"CrThenCrLf", "a\r\r\nb", {"a", "", "b"}},
+    {"TwoLineFeeds", "a\n\nb", {"a", "", "b"}},
+    {"LineFeedOnly", "\n", {""}},
+    {"Empty", "", {}},
+};
+
+using LineEndTest = LinesTest;
+
+TEST_P(LineEndTest, EndsLinesAtCrLfAndCrLf) { EXPECT_EQ(LinesOf(GetParam().bytes), GetParam().lines); }
+
+INSTANTIATE_TEST_SUITE_P(TextInputStream, LineEndTest, ::testing::ValuesIn(kLineEndRows),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(TextInputStreamTest, GivesTheEmptyTextPastTheEnd) {
     auto stream = OpenPath(folder.Write("data.txt", "only\n"));
@@ -75,27 +88,28 @@ TEST_F(TextInputStreamTest, JoinsACrLfSplitBetweenReads) {
 }
 
 // Each line on its own: one that is UTF-8 stays so, any other is Windows-1252.
-TEST_F(TextInputStreamTest, ReadsALineThatIsNoUtf8AsWindows1252) {
-    struct Case { std::string bytes, line; };
-    const std::vector<Case> cases = {
-        {"caf\xC3\xA9 " + EnDash + " \xF0\x9F\x98\x80", "caf\xC3\xA9 " + EnDash + " \xF0\x9F\x98\x80"},
-        {"a\xFF" "b", "a\xC3\xBF" "b"},
-        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                                   // overlong '/'
-        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0" + Euro},                      // a surrogate
-        {"\xF4\x90\x80\x80", "\xC3\xB4" + Replacement + Euro + Euro},       // > U+10FFFF
-        {"\xE2\x80x", "\xC3\xA2" + Euro + "x"},                              // cut short
-        {"\xC3\xA9\xE9", "\xC3\x83\xC2\xA9\xC3\xA9"},                          // UTF-8 and not: the whole line
-        {"\x80\x85\x8A\x96\x9F", Euro + "\xE2\x80\xA6\xC5\xA0" + EnDash + "\xC5\xB8"},
-        {"\x81\x8D\x8F\x90\x9D", Replacement + Replacement + Replacement + Replacement + Replacement},
-        {std::string("a\0b", 3), "a" + Replacement + "b"},
-        {std::string("\xE9\0", 2), "\xC3\xA9" + Replacement},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.bytes));
-        EXPECT_EQ(LinesOf(c.bytes + "\n"), std::vector<std::string>{c.line});
-    }
-    EXPECT_EQ(LinesOf("caf\xE9\ncaf\xC3\xA9\n"), (std::vector<std::string>{"caf\xC3\xA9", "caf\xC3\xA9"}));
-}
+const LinesRow kEncodingRows[] = {
+    {"Utf8StaysUtf8", "caf\xC3\xA9 " + EnDash + " \xF0\x9F\x98\x80\n", {"caf\xC3\xA9 " + EnDash + " \xF0\x9F\x98\x80"}},
+    {"InvalidByte", "a\xFF" "b\n", {"a\xC3\xBF" "b"}},
+    {"OverlongSlash", "\xC0\xAF\n", {"\xC3\x80\xC2\xAF"}},
+    {"Surrogate", "\xED\xA0\x80\n", {"\xC3\xAD\xC2\xA0" + Euro}},
+    {"PastTheLastCharacter", "\xF4\x90\x80\x80\n", {"\xC3\xB4" + Replacement + Euro + Euro}},  // > U+10FFFF
+    {"CutShort", "\xE2\x80x\n", {"\xC3\xA2" + Euro + "x"}},
+    {"Utf8AndNotIsWholeLine", "\xC3\xA9\xE9\n", {"\xC3\x83\xC2\xA9\xC3\xA9"}},
+    {"Windows1252Punctuation", "\x80\x85\x8A\x96\x9F\n", {Euro + "\xE2\x80\xA6\xC5\xA0" + EnDash + "\xC5\xB8"}},
+    {"BytesWindows1252LeavesUnassigned", "\x81\x8D\x8F\x90\x9D\n",
+     {Replacement + Replacement + Replacement + Replacement + Replacement}},
+    {"Nul", std::string("a\0b\n", 4), {"a" + Replacement + "b"}},
+    {"NulInWindows1252", std::string("\xE9\0\n", 3), {"\xC3\xA9" + Replacement}},
+    {"EachLineOnItsOwn", "caf\xE9\ncaf\xC3\xA9\n", {"caf\xC3\xA9", "caf\xC3\xA9"}},
+};
+
+using EncodingTest = LinesTest;
+
+TEST_P(EncodingTest, ReadsALineThatIsNoUtf8AsWindows1252) { EXPECT_EQ(LinesOf(GetParam().bytes), GetParam().lines); }
+
+INSTANTIATE_TEST_SUITE_P(TextInputStream, EncodingTest, ::testing::ValuesIn(kEncodingRows),
+                         ::testing::PrintToStringParamName());
 
 // UTF-16 text as bytes in either order, from code units.
 std::string Utf16(std::u16string_view units, bool bigEndian) {
@@ -107,26 +121,27 @@ std::string Utf16(std::u16string_view units, bool bigEndian) {
     return bytes;
 }
 
-TEST_F(TextInputStreamTest, DecodesAFileByItsByteOrderMark) {
-    struct Case { const char* title; std::string bytes; std::vector<std::string> lines; };
-    const std::u16string text = u"a\r\nb\u00E9\rc\U0001F600\nd";
-    const std::vector<std::string> lines = {"a", "b\xC3\xA9", "c\xF0\x9F\x98\x80", "d"};
-    const std::vector<Case> cases = {
-        {"UTF-8 mark", "\xEF\xBB\xBF" "a\n\xEF\xBB\xBF" "b", {"a", "\xEF\xBB\xBF" "b"}},
-        {"UTF-16 LE", "\xFF\xFE" + Utf16(text, false), lines},
-        {"UTF-16 BE", "\xFE\xFF" + Utf16(text, true), lines},
-        {"lone surrogates", "\xFF\xFE" + Utf16(u"\xD83Dx\xDE00y", false), {Replacement + "x" + Replacement + "y"}},
-        {"NUL", "\xFF\xFE" + Utf16(std::u16string(1, u'\0'), false), {Replacement}},
-        {"odd trailing byte", "\xFF\xFE" + Utf16(u"a", false) + "b", {"a" + Replacement}},
-        {"cut surrogate pair at the end", "\xFE\xFF" + Utf16(u"a\xD83D", true), {"a" + Replacement}},
-        {"a mark only", "\xFF\xFE", {}},
-        {"no mark: bytes as they are", "\xFE" "a\n", {"\xC3\xBE" "a"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.title);
-        EXPECT_EQ(LinesOf(c.bytes), c.lines);
-    }
-}
+const std::u16string kUtf16Text = u"a\r\nb\u00E9\rc\U0001F600\nd";
+const std::vector<std::string> kUtf16Lines = {"a", "b\xC3\xA9", "c\xF0\x9F\x98\x80", "d"};
+
+const LinesRow kByteOrderMarkRows[] = {
+    {"Utf8Mark", "\xEF\xBB\xBF" "a\n\xEF\xBB\xBF" "b", {"a", "\xEF\xBB\xBF" "b"}},
+    {"Utf16LittleEndian", "\xFF\xFE" + Utf16(kUtf16Text, false), kUtf16Lines},
+    {"Utf16BigEndian", "\xFE\xFF" + Utf16(kUtf16Text, true), kUtf16Lines},
+    {"LoneSurrogates", "\xFF\xFE" + Utf16(u"\xD83Dx\xDE00y", false), {Replacement + "x" + Replacement + "y"}},
+    {"Nul", "\xFF\xFE" + Utf16(std::u16string(1, u'\0'), false), {Replacement}},
+    {"OddTrailingByte", "\xFF\xFE" + Utf16(u"a", false) + "b", {"a" + Replacement}},
+    {"CutSurrogatePairAtTheEnd", "\xFE\xFF" + Utf16(u"a\xD83D", true), {"a" + Replacement}},
+    {"MarkOnly", "\xFF\xFE", {}},
+    {"NoMarkBytesAsTheyAre", "\xFE" "a\n", {"\xC3\xBE" "a"}},
+};
+
+using ByteOrderMarkTest = LinesTest;
+
+TEST_P(ByteOrderMarkTest, DecodesAFileByItsByteOrderMark) { EXPECT_EQ(LinesOf(GetParam().bytes), GetParam().lines); }
+
+INSTANTIATE_TEST_SUITE_P(TextInputStream, ByteOrderMarkTest, ::testing::ValuesIn(kByteOrderMarkRows),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(TextInputStreamTest, DecodesUtf16AcrossReads) {
     // After the mark and 32766 units, the first 64 KiB read ends between the two halves
@@ -183,21 +198,42 @@ void ExpectOpenFails(const std::string& path, int error, const std::string& mess
     }
 }
 
-TEST_F(TextInputStreamTest, RefusesWhatIsNoReadableRegularFile) {
-    ASSERT_EQ(::mkfifo(folder.PathOf("pipe").c_str(), 0600), 0);  // no writer: must not hang
-    std::filesystem::create_directory(folder.PathOf("data"));
-    struct Case { std::string path; int error; std::string message; };
-    const std::vector<Case> cases = {
-        {folder.PathOf("missing.txt"), ENOENT, "Cannot open \"missing.txt\": No such file or directory."},
-        {folder.PathOf("data"), EISDIR, "Cannot read \"data\": it is a folder, not a file."},
-        {folder.PathOf("pipe"), ENODEV, "Cannot read \"pipe\": it is a pipe, not a file."},
-        {"/dev/zero", ENODEV, "Cannot read \"zero\": it is a device, not a file."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        ExpectOpenFails(c.path, c.error, c.message);
-    }
+struct RefusedRow {
+    const char* name;
+    std::function<std::string(const quendrel::testing::TempFolder&)> make;  // the path opened
+    int error;
+    std::string message;
+};
+
+void PrintTo(const RefusedRow& row, std::ostream* out) { *out << row.name; }
+
+const RefusedRow kRefusedRows[] = {
+    {"Missing", [](const auto& f) { return f.PathOf("missing.txt"); }, ENOENT,
+     "Cannot open \"missing.txt\": No such file or directory."},
+    {"Folder",
+     [](const auto& f) {
+         std::filesystem::create_directory(f.PathOf("data"));
+         return f.PathOf("data");
+     },
+     EISDIR, "Cannot read \"data\": it is a folder, not a file."},
+    {"PipeWithoutWriter",  // must not hang
+     [](const auto& f) {
+         EXPECT_EQ(::mkfifo(f.PathOf("pipe").c_str(), 0600), 0);
+         return f.PathOf("pipe");
+     },
+     ENODEV, "Cannot read \"pipe\": it is a pipe, not a file."},
+    {"Device", [](const auto&) { return std::string("/dev/zero"); }, ENODEV,
+     "Cannot read \"zero\": it is a device, not a file."},
+};
+
+class RefusedPathTest : public TextInputStreamTest, public ::testing::WithParamInterface<RefusedRow> {};
+
+TEST_P(RefusedPathTest, RefusesWhatIsNoReadableRegularFile) {
+    ExpectOpenFails(GetParam().make(folder), GetParam().error, GetParam().message);
 }
+
+INSTANTIATE_TEST_SUITE_P(TextInputStream, RefusedPathTest, ::testing::ValuesIn(kRefusedRows),
+                         ::testing::PrintToStringParamName());
 
 // Root reads a file whatever its mode; as nobody it cannot.
 class UnprivilegedScope {
