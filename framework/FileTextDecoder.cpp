@@ -1,5 +1,6 @@
 #include "framework/FileTextDecoder.h"
 
+#include "framework/UnmarkedUtf16.h"
 #include "framework/Utf8.h"
 
 #include <array>
@@ -18,12 +19,18 @@ constexpr std::array<ByteOrderMark, 3> kMarks{{
     {"\xFF\xFE", FileTextDecoder::Form::Utf16Le},
     {"\xFE\xFF", FileTextDecoder::Form::Utf16Be},
 }};
-constexpr std::size_t kLongestMark = 3;
 
-ByteOrderMark MarkAtStartOf(std::string_view start) {
+std::optional<ByteOrderMark> MarkAtStartOf(std::string_view start) {
     for (const ByteOrderMark& mark : kMarks)
         if (start.substr(0, mark.bytes.size()) == mark.bytes) return mark;
-    return {"", FileTextDecoder::Form::Bytes};
+    return std::nullopt;
+}
+
+// UTF-16 when the first bytes show the pattern of such text, else bytes as they are.
+FileTextDecoder::Form FormWithoutMark(std::string_view start) {
+    const std::optional<ByteOrder> order = UnmarkedUtf16Order(start);
+    if (!order) return FileTextDecoder::Form::Bytes;
+    return *order == ByteOrder::LittleEndian ? FileTextDecoder::Form::Utf16Le : FileTextDecoder::Form::Utf16Be;
 }
 
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
@@ -34,7 +41,7 @@ bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 void FileTextDecoder::Decode(std::string_view bytes, std::string& out) {
     if (form_ != Form::Undecided) return Pass(bytes, out);
     start_.append(bytes);
-    if (start_.size() >= kLongestMark) DecideForm(out);
+    if (start_.size() >= kUnmarkedUtf16LookedAtBytes) DecideForm(out);
 }
 
 void FileTextDecoder::Finish(std::string& out) {
@@ -47,9 +54,9 @@ void FileTextDecoder::Finish(std::string& out) {
 
 void FileTextDecoder::DecideForm(std::string& out) {
     const std::string start = std::exchange(start_, std::string());
-    const ByteOrderMark mark = MarkAtStartOf(start);
-    form_ = mark.form;
-    Pass(std::string_view(start).substr(mark.bytes.size()), out);
+    const std::optional<ByteOrderMark> mark = MarkAtStartOf(start);
+    form_ = mark ? mark->form : FormWithoutMark(start);
+    Pass(std::string_view(start).substr(mark ? mark->bytes.size() : 0), out);
 }
 
 void FileTextDecoder::Pass(std::string_view bytes, std::string& out) {

@@ -1,8 +1,9 @@
 #pragma once
 // Turns a text file's bytes, read chunk by chunk, into UTF-8. A UTF-8 byte-order mark
-// that starts the file is taken away; a file that starts with a UTF-16 mark is decoded
-// as UTF-16 in that byte order; any other file passes unchanged (its lines are judged
-// one by one later). A chunk may end anywhere, inside a character too.
+// that starts the file is taken away; a file that starts with a UTF-16 mark, or whose
+// first bytes show the pattern of UTF-16 text without one, is decoded as UTF-16 in that
+// byte order; any other file passes unchanged (its lines are judged one by one later).
+// A chunk may end anywhere, inside a character too.
 // Not part of the framework's interface.
 #include <optional>
 #include <string>

@@ -60,12 +60,41 @@ std::string EndOfLine() { return "\n"; }
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 // Exports in many locales write a decimal comma; a number here has no digit grouping.
 bool IsDecimalSeparator(char c) { return c == '.' || c == ','; }
 
 std::size_t SkipDigits(std::string_view text, std::size_t at) {
     while (at < text.size() && IsDigit(text[at])) ++at;
     return at;
+}
+
+// Numbers copied from typeset tables: the spaces set before them and their minus signs.
+constexpr std::array<char32_t, 6> kLeadingSpaces{U' ', U'\t', 0x00A0, 0x2007, 0x2009, 0x202F};
+// Minus sign, en dash, small and fullwidth hyphen-minus.
+constexpr std::array<char32_t, 4> kTypographicMinuses{0x2212, 0x2013, 0xFE63, 0xFF0D};
+
+bool IsOneOf(char32_t code, const auto& codes) {
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+std::size_t SkipLeadingSpaces(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const utf8::Decoded c = utf8::DecodeAt(text, at);
+        if (!IsOneOf(c.code, kLeadingSpaces)) break;
+        at += c.length;
+    }
+    return at;
+}
+
+// Takes away a sign that starts at `at`; true when it is a minus.
+bool TakeSign(std::string_view text, std::size_t& at) {
+    if (text[at] == '+' || text[at] == '-') return text[at++] == '-';
+    const utf8::Decoded c = utf8::DecodeAt(text, at);
+    if (!IsOneOf(c.code, kTypographicMinuses)) return false;
+    at += c.length;
+    return true;
 }
 
 // The decimal number at the start of a text, as its parts' positions.
@@ -77,9 +106,9 @@ struct DecimalText {
 
 DecimalText ScanDecimal(std::string_view text) {
     DecimalText found;
-    std::size_t at = text.find_first_not_of(" \t");
-    if (at == std::string_view::npos) return found;
-    if (text[at] == '+' || text[at] == '-') found.negative = text[at++] == '-';
+    std::size_t at = SkipLeadingSpaces(text);
+    if (at == text.size()) return found;
+    found.negative = TakeSign(text, at);
     const std::size_t start = at;
 
     at = SkipDigits(text, at);

@@ -18,10 +18,13 @@ std::string Left(const std::string& text, int64_t n);
 std::string Mid(const std::string& text, int64_t start, int64_t count);
 // The n-th field (from 1) of text split at separator; empty past the last field.
 std::string NthField(const std::string& text, const std::string& separator, int64_t n);
-// The decimal number the text begins with (leading spaces skipped); 0 when there is
-// none. Its decimal separator may be a point or a comma. Never NaN or infinite: "nan", "inf" and hex are not numbers, and a number too
-// large for a double reads as the largest finite double with its sign, so that it stays
-// out of any range check (one too small reads as 0).
+// The decimal number the text begins with; 0 when there is none. Leading spaces, tabs
+// and the spaces of typeset tables (no-break, figure, thin, narrow no-break) are
+// skipped; the minus may be a minus sign, an en dash or a small or fullwidth
+// hyphen-minus; the decimal separator a point or a comma. Never NaN or infinite: "nan",
+// "inf" and hex are not numbers, and a number too large for a double reads as the
+// largest finite double with its sign, so that it stays out of any range check (one
+// too small reads as 0).
 double Val(const std::string& text);
 // The value by a mask such as "+.000" or ".000" or "#.##"; the decimal point is ".".
 std::string Format(double value, const std::string& mask);

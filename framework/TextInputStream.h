@@ -1,6 +1,7 @@
 #pragma once
 // Reads a text file line by line, as UTF-8. A line ends at CR, LF or CR LF. A file that
-// starts with a UTF-16 byte-order mark is decoded as UTF-16, a UTF-8 mark is taken away,
+// starts with a UTF-16 byte-order mark, or whose first bytes show the pattern of UTF-16
+// text, is decoded as UTF-16, a UTF-8 mark is taken away,
 // and a line that is not UTF-8 is read as Windows-1252. Memory stays bounded whatever the
 // file holds: a line keeps at most MaxLineBytes of text, the rest of it up to its end is
 // skipped.

@@ -36,6 +36,11 @@ const std::vector<FileCase> kCases = {
      {ExpectedRow("A", "+.100", "+.100", "+.029"), ExpectedRow("B", "+1.500", "+.200", "+.857"),
       ExpectedRow("C", "+.300", "-2.000", "-1.714")},
      "Out of bounds value of 1.5 for beta in predictor B"},
+    // A minus sign and stars as a journal prints them: the value counts, and the
+    // message quotes it as the file has it.
+    {"TypographicMinusOutOfBounds", "A\t.1\t.1\nB\t\xE2\x88\x92" "1.5**\t.2\n",
+     {ExpectedRow("A", "+.100", "+.100", "+.029"), ExpectedRow("B", "-1.500", "+.200", "-.857")},
+     "Out of bounds value of \xE2\x88\x92" "1.5** for beta in predictor B"},
     // r x beta overflows; the columns cut the values' long digit runs.
     {"InfinitePratt", "A\t1e308\t1e308\nB\t1e308\t-1e308\n",
      {ExpectedRow("A", "+1" + std::string(14, '0'), "+1" + std::string(15, '0'), "+INF"),

@@ -12,6 +12,7 @@ inline std::string KeyName(const std::string& key) {
         {"/", "Slash"}, {":", "Colon"}, {".", "Point"}, {"-", "Minus"}, {"+", "Plus"}, {",", "Comma"},
         {"@", "At"}, {"(", "LeftParenthesis"}, {")", "RightParenthesis"}, {"{", "LeftBrace"},
         {"}", "RightBrace"}, {"|", "Bar"}, {"~", "Tilde"}, {"\xC3\xA9", "SmallEAcute"},
+        {"\xE2\x88\x92", "MinusSign"}, {"\xE2\x80\x93", "EnDash"}, {"\xC2\xA0", "NoBreakSpace"},
     };
     if (const auto symbol = kSymbols.find(key); symbol != kSymbols.end()) return symbol->second;
     if (key.size() == 1) {

@@ -143,6 +143,46 @@ TEST_P(ByteOrderMarkTest, DecodesAFileByItsByteOrderMark) { EXPECT_EQ(LinesOf(Ge
 INSTANTIATE_TEST_SUITE_P(TextInputStream, ByteOrderMarkTest, ::testing::ValuesIn(kByteOrderMarkRows),
                          ::testing::PrintToStringParamName());
 
+// Without a mark, a file is UTF-16 when its first bytes show the pattern of such text:
+// most units Latin-1 text with a NUL byte in the same place of each pair, and no NUL or
+// other control character among them. The decision holds for the whole file.
+const std::u16string kDataLines = u"X1\t.18\t.25\nX2\t\u2212.045\t.22\n\u20AC-Kurs\t.48\t.47\n";
+const std::vector<std::string> kDataLinesRead = {"X1\t.18\t.25", "X2\t\xE2\x88\x92.045\t.22", Euro + "-Kurs\t.48\t.47"};
+
+// Each byte on its own, as a line that is valid UTF-8 reads them: NUL as U+FFFD.
+std::string AsUtf8Bytes(const std::string& bytes) {
+    std::string text;
+    for (char byte : bytes) text += byte == '\0' ? Replacement : std::string(1, byte);
+    return text;
+}
+
+const std::string kSixteenBitNumbers = Utf16(u"\x01\x02\x03\x04\x05\x06\x07\x0E\x0F\x10", false);
+const std::string kUtf32 = std::string("a\0\0\0b\0\0\0c\0\0\0", 12);
+
+const LinesRow kUnmarkedUtf16Rows[] = {
+    {"LittleEndian", Utf16(kUtf16Text, false), kUtf16Lines},
+    {"BigEndian", Utf16(kUtf16Text, true), kUtf16Lines},
+    {"LittleEndianWithSignsAndEuro", Utf16(kDataLines, false), kDataLinesRead},
+    {"BigEndianWithSignsAndEuro", Utf16(kDataLines, true), kDataLinesRead},
+    // Bytes after the first 64 are decoded as UTF-16 even when they are not.
+    {"DecidedOnceForTheWholeFile", Utf16(kDataLines, false) + "ab", [] {
+         std::vector<std::string> lines = kDataLinesRead;
+         lines.push_back("\xE6\x89\xA1");  // U+6261, from the bytes "ab"
+         return lines;
+     }()},
+    {"SixteenBitNumbersAreNoText", kSixteenBitNumbers, {AsUtf8Bytes(kSixteenBitNumbers)}},
+    {"Utf32IsNoUtf16", kUtf32, {AsUtf8Bytes(kUtf32)}},
+    {"OneUnitIsTooLittleToTell", std::string("\xE9\0", 2), {"\xC3\xA9" + Replacement}},
+    {"HalfTheUnitsIsNotEnough", Utf16(u"ab", false) + "cdef", {AsUtf8Bytes(Utf16(u"ab", false) + "cdef")}},
+};
+
+using UnmarkedUtf16Test = LinesTest;
+
+TEST_P(UnmarkedUtf16Test, DecodesAFileByTheNulsOfItsFirstBytes) { EXPECT_EQ(LinesOf(GetParam().bytes), GetParam().lines); }
+
+INSTANTIATE_TEST_SUITE_P(TextInputStream, UnmarkedUtf16Test, ::testing::ValuesIn(kUnmarkedUtf16Rows),
+                         ::testing::PrintToStringParamName());
+
 TEST_F(TextInputStreamTest, DecodesUtf16AcrossReads) {
     // After the mark and 32766 units, the first 64 KiB read ends between the two halves
     // of a surrogate pair, or between the CR and the LF of a line end.

@@ -12,6 +12,7 @@ namespace {
 
 const std::string EAcute = "\xC3\xA9";            // é, 2 bytes
 const std::string EnDash = "\xE2\x80\x93";        // –, 3 bytes
+const std::string MinusSign = "\xE2\x88\x92";     // U+2212
 const std::string Grinning = "\xF0\x9F\x98\x80";  // U+1F600, 4 bytes
 const std::string Mixed = EAcute + EnDash + Grinning + "x";
 const std::string Digits400 = "1" + std::string(400, '0');
@@ -132,6 +133,18 @@ const ValRow kValRows[] = {
     {"ExponentSignWithoutDigits", "1e+", 1}, {"TrailingPointWithExponent", "5.e1", 50},
     {"NanWord", "nan", 0}, {"InfWord", "inf", 0}, {"MinusInfWord", "-inf", 0}, {"InfinityWord", "infinity", 0},
     {"Hexadecimal", "0x1A", 0},
+    // Signs and spaces as typeset tables have them: a minus sign or a dash counts as a
+    // minus directly before a digit or a separator; alone, or before a letter or a space,
+    // it is no number.
+    {"MinusSign", MinusSign + ".313", -0.313}, {"MinusSignThenStars", MinusSign + ".313**", -0.313},
+    {"MinusSignBeforeComma", MinusSign + ",5", -0.5}, {"EnDashAsMinus", EnDash + "0.45", -0.45},
+    {"SmallHyphenMinus", "\xEF\xB9\xA3" "2", -2}, {"FullwidthHyphenMinus", "\xEF\xBC\x8D" "2", -2},
+    {"MinusSignAlone", MinusSign, 0}, {"EnDashAlone", EnDash, 0}, {"EnDashBeforeALetter", EnDash + "a5", 0},
+    {"MinusSignThenSpace", MinusSign + " 5", 0}, {"EnDashThenPoint", EnDash + ".", 0},
+    {"NoBreakSpace", "\xC2\xA0" ".25", 0.25}, {"FigureSpace", "\xE2\x80\x87" "7", 7},
+    {"ThinSpaceBeforeMinusSign", "\xE2\x80\x89" + MinusSign + ".25", -0.25},
+    {"NarrowNoBreakSpace", "\xE2\x80\xAF" "+.5", 0.5}, {"SpacesOfEveryKind", " \t\xC2\xA0\xE2\x80\xAF" "1,5", 1.5},
+    {"NoBreakSpaceAfterTheSign", "-\xC2\xA0" "5", 0}, {"EmSpaceIsNoLeadingSpace", "\xE2\x80\x83" "5", 0},
     // Out of range: too large stays too large, too small is 0.
     {"TooLarge", "1e400", DBL_MAX}, {"NegativeTooLarge", "-1e400", -DBL_MAX}, {"FourHundredDigits", Digits400, DBL_MAX},
     {"ExponentPastAnyInteger", "0.5e99999999999999999999", DBL_MAX}, {"FourHundredDigitsTooSmall", Digits400 + "e-800", 0},
