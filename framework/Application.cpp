@@ -50,7 +50,13 @@ void RuntimeInit(int& argc, char** argv) {
 void SetSupportsHiDPI(bool supports) { TheRuntime().hiDPI = supports; }
 bool SupportsHiDPI() { return TheRuntime().hiDPI; }
 
-void RegisterAppObject(std::unique_ptr<Application> app) { TheRuntime().app = std::move(app); }
+// The program's name as the user knows it, where the toolkit would fall back on the
+// executable's file name (a message box's title). Not the display name: on X11 that
+// is appended to every window's title.
+void RegisterAppObject(std::unique_ptr<Application> app) {
+    if (app && !app->PackageInfo().empty()) QCoreApplication::setApplicationName(QString::fromStdString(app->PackageInfo()));
+    TheRuntime().app = std::move(app);
+}
 
 void RunFrameworkInitialization(const std::function<void()>& lateStartup) { lateStartup(); }
 

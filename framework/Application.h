@@ -49,7 +49,8 @@ Application* App();
 void RuntimeInit(int& argc, char** argv);
 void SetSupportsHiDPI(bool supports);
 bool SupportsHiDPI();
-// The object becomes the running application; the runtime holds it from now on.
+// The object becomes the running application; the runtime holds it from now on. Its
+// PackageInfo is the program's name, which titles the message boxes.
 void RegisterAppObject(std::unique_ptr<Application> app);
 // Runs the framework's own initialisation, then calls lateStartup to make the first window.
 void RunFrameworkInitialization(const std::function<void()>& lateStartup);

@@ -13,8 +13,10 @@ namespace {
 class ToolkitDesktop : public Desktop {
 public:
     // Plain text: a message may quote a data file, whose names must show as they are.
+    // The title is the program's name.
     void MsgBox(const std::string& text) override {
         QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(QApplication::applicationName());
         box.setTextFormat(Qt::PlainText);
         box.setText(QString::fromStdString(text));
         box.exec();

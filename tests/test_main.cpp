@@ -1,7 +1,10 @@
 // Every test executable starts the runtime once, on the offscreen platform unless the
-// environment says otherwise, then runs its tests.
+// environment says otherwise, then runs its tests. What the toolkit remembers for the
+// user (the real file dialog's memory) goes to a private folder, never to the
+// developer's home.
 #include "framework/Application.h"
 #include "framework/testing/Interaction.h"
+#include "framework/testing/PrivateUserFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +25,7 @@ class NoWindowLeftBehind : public testing::EmptyTestEventListener {
 }  // namespace
 
 int main(int argc, char** argv) {
+    fw::testing::ScopedPrivateUserFolders userFolders;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     testing::InitGoogleTest(&argc, argv);
     fw::RuntimeInit(argc, argv);

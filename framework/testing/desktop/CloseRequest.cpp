@@ -3,15 +3,10 @@
 #include "framework/Window.h"
 #include "framework/detail/HostFrame.h"
 #include "framework/detail/WindowHost.h"
+#include "framework/testing/desktop/XConnection.h"
 
 #include <QEvent>
 #include <QTest>
-
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 
 namespace fw::testing {
 namespace {
@@ -35,23 +30,9 @@ private:
     QWidget& widget_;
 };
 
-struct Connection {
-    Connection() : c(xcb_connect(nullptr, nullptr)) {}
-    ~Connection() { xcb_disconnect(c); }
-    bool Ok() const { return !xcb_connection_has_error(c); }
-    xcb_atom_t Atom(const char* name) const {
-        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr), &std::free);
-        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    }
-    // Returns once the server has handled every request sent before.
-    void Sync() const { std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); }
-    xcb_connection_t* c;
-};
-
 // An event mask of none sends the message to the client that made the window.
 bool SendDeleteWindow(xcb_window_t window) {
-    Connection x;
+    XConnection x;
     if (!x.Ok()) return false;
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;

@@ -1,5 +1,7 @@
 #include "framework/testing/desktop/DialogAnswerer.h"
 
+#include "framework/testing/desktop/XConnection.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWindow>
 
 #include <deque>
 
@@ -52,6 +55,12 @@ void Choose(QFileDialog& dialog, const std::string& path) {
     QTest::keyClick(name, Qt::Key_Return);
 }
 
+// Read over X: the title the toolkit hands the window system, after its own fallbacks.
+std::string TitleOnScreen(QWidget& modal) {
+    XConnection x;
+    return x.Ok() ? x.WindowTitle(static_cast<xcb_window_t>(modal.winId())) : "";
+}
+
 void Dismiss(QWidget& modal) {
     if (auto* dialog = qobject_cast<QDialog*>(&modal)) return dialog->reject();
     modal.close();
@@ -64,17 +73,19 @@ struct DialogAnswerer::State {
     std::deque<Answer> queue;
     std::vector<DialogSeen> seen;
 
-    // The answer leaves the queue before it is given: answering may open another dialog,
+    // A dialog is read once it is exposed: its title is on the server by then. The
+    // answer leaves the queue before it is given: answering may open another dialog,
     // whose event loop polls again.
     void Poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) return;
+        if (!modal || !modal->isVisible() || !modal->windowHandle()->isExposed()) return;
         auto* box = qobject_cast<QMessageBox*>(modal);
         auto* files = qobject_cast<QFileDialog*>(modal);
         const bool fits = !queue.empty() && ((box && !queue.front().forFileDialog) || (files && queue.front().forFileDialog));
-        if (box) seen.push_back({"message box", ShownText(*box), fits});
-        else if (files) seen.push_back({"file dialog", files->nameFilters().join(";;").toStdString(), fits});
-        else seen.push_back({modal->metaObject()->className(), "", false});
+        const std::string title = TitleOnScreen(*modal);
+        if (box) seen.push_back({"message box", ShownText(*box), title, fits});
+        else if (files) seen.push_back({"file dialog", files->nameFilters().join(";;").toStdString(), title, fits});
+        else seen.push_back({modal->metaObject()->className(), "", title, false});
         if (!fits) return Dismiss(*modal);
         const Answer answer = queue.front();
         queue.pop_front();

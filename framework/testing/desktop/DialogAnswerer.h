@@ -1,7 +1,7 @@
 #pragma once
 // Answers the toolkit's real modal dialogs as a user would, the way the toolkit's own
 // widget tests do: while a dialog's own event loop runs, a timer finds the active modal
-// widget, reads it and answers it with the next answer in the queue. A dialog that finds
+// widget, waits until the window system shows it, reads it and answers it with the next answer in the queue. A dialog that finds
 // the queue empty is recorded and dismissed, so a test never hangs on it.
 #include <memory>
 #include <string>
@@ -14,6 +14,8 @@ struct DialogSeen {
     // A message box: its text as the user reads it (markup already rendered when the box
     // took the text as markup). A file dialog: its name filters.
     std::string text;
+    // Its title as the window system holds it, the one a window manager shows.
+    std::string title;
     bool answered;  // false: no answer was queued for it
 };
 
