@@ -1,12 +1,12 @@
 #include "framework/TextArea.h"
 
 #include "framework/detail/AreaWidget.h"
+#include "framework/detail/LightPalette.h"
 #include "framework/detail/Styling.h"
 #include "framework/detail/WidgetHost.h"
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QScrollBar>
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -52,7 +52,7 @@ int LinesInLastParagraph(const QTextDocument& document) {
 // The editor draws the selection of an area without the focus in the inactive colours;
 // hidden, it looks like the rest of the text.
 void ShowUnfocusedSelection(QPalette& palette, bool show) {
-    const QPalette standard = QApplication::palette("QPlainTextEdit");
+    const QPalette standard = detail::LightPalette();
     palette.setBrush(QPalette::Inactive, QPalette::Highlight,
                      show ? standard.brush(QPalette::Inactive, QPalette::Highlight) : QBrush(Qt::transparent));
     palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,

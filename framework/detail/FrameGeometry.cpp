@@ -1,6 +1,7 @@
 #include "framework/detail/FrameGeometry.h"
 
 #include "framework/detail/HostFrame.h"
+#include "framework/detail/LightPalette.h"
 #include "framework/detail/Styling.h"
 #include "framework/detail/WindowHost.h"
 
@@ -21,11 +22,14 @@ Qt::WindowFlags FrameFlags(const WindowProperties& p) {
     return flags;
 }
 
+// The layouts give the controls fixed colours (their text, a field's base), so the
+// rest of what they are drawn with must be fixed too: the content area's palette, which
+// every control inherits whole, and its own background, never the desktop's.
 void ApplyBackground(QWidget& content, const WindowProperties& p) {
-    QPalette palette;
+    QPalette palette = LightPalette();
     if (p.HasBackgroundColor) palette.setColor(QPalette::Window, ToQColor(p.BackgroundColor));
     content.setPalette(palette);
-    content.setAutoFillBackground(p.HasBackgroundColor);
+    content.setAutoFillBackground(true);
 }
 
 int MenuBarHeight(const QMainWindow& frame, int width) {
