@@ -93,12 +93,12 @@ void CloseAllWindows() {
             if (IsOpen(window)) window->Close();
 }
 
+// Visibility alone decides. A minimised window stays visible to the toolkit, and the
+// user brings it back from the task bar; a window hidden while minimised still says it
+// is minimised, but hiding took it off the desktop.
 bool AnyWindowReachable() {
     auto& open = TheRegistry().open;
-    return std::any_of(open.begin(), open.end(), [](const auto& window) {
-        const HostFrame& frame = *window->Host().frame;
-        return frame.isVisible() || frame.isMinimized();
-    });
+    return std::any_of(open.begin(), open.end(), [](const auto& window) { return window->Visible(); });
 }
 
 }  // namespace detail

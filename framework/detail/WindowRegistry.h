@@ -15,7 +15,7 @@ std::unique_ptr<Window> TakeWindow(Window& window);
 void DestroyLater(std::unique_ptr<Window> window);
 // Closes every open window; their Close events run.
 void CloseAllWindows();
-// Whether an open window is shown or minimised, where the user can reach it.
+// Whether an open window is shown, minimised or not, where the user can reach it.
 bool AnyWindowReachable();
 
 }  // namespace fw::detail

@@ -16,8 +16,10 @@ namespace fw::testing {
 
 // A named key ("Backspace", "Tab", "Backtab", "Return", "Enter" (the keypad's), "Left",
 // "Right", "Up", "Down", "Delete", "Escape", "Home", "End", "PageUp", "PageDown",
-// "Insert", "Help", "Space", "F1" to "F35") or else the key that types this text (one
-// character, UTF-8). The control gets the focus first.
+// "Insert", "Help", "Space", "Pause", "F1" to "F35", and the modifier keys alone
+// "Shift", "Alt", "Super") or else the key that types this text (one character, UTF-8).
+// "Ctrl+" or "Meta+" (the Super key) before it holds that modifier down, as in "Meta+a".
+// The control gets the focus first.
 void PressKey(RectControl& control, const std::string& key);
 // Types each character of a text as its own key.
 void TypeText(RectControl& control, const std::string& text);

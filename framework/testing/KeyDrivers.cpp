@@ -12,6 +12,8 @@
 
 #include <map>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace fw::testing {
 namespace {
@@ -34,7 +36,12 @@ const std::map<std::string, KeyStroke>& NamedKeys() {
         {"Home", {Qt::Key_Home, ""}},             {"End", {Qt::Key_End, ""}},
         {"PageUp", {Qt::Key_PageUp, ""}},         {"PageDown", {Qt::Key_PageDown, ""}},
         {"Insert", {Qt::Key_Insert, ""}},         {"Help", {Qt::Key_Help, ""}},
-        {"Space", {Qt::Key_Space, " "}},
+        {"Space", {Qt::Key_Space, " "}},          {"Pause", {Qt::Key_Pause, ""}},
+        // Modifier keys alone, as X reports them: each with its own modifier held, the
+        // Super key as Meta.
+        {"Shift", {Qt::Key_Shift, "", Qt::ShiftModifier}},
+        {"Alt", {Qt::Key_Alt, "", Qt::AltModifier}},
+        {"Super", {Qt::Key_Meta, "", Qt::MetaModifier}},
     };
     return keys;
 }
@@ -50,7 +57,7 @@ std::optional<KeyStroke> FunctionKey(const std::string& key) {
 
 // The key a keyboard would report for a typed character: its upper-case letter, the
 // code of the character otherwise.
-KeyStroke StrokeFor(const std::string& key) {
+KeyStroke PlainStroke(const std::string& key) {
     auto named = NamedKeys().find(key);
     if (named != NamedKeys().end()) return named->second;
     if (auto function = FunctionKey(key)) return *function;
@@ -58,6 +65,22 @@ KeyStroke StrokeFor(const std::string& key) {
     char32_t code = text.isEmpty() ? 0 : text.toUcs4().front();
     if (code >= 'a' && code <= 'z') code -= 'a' - 'A';
     return {static_cast<Qt::Key>(code), text};
+}
+
+// A prefix that holds a modifier down with the key; Meta is the Super key.
+const std::pair<std::string_view, Qt::KeyboardModifier> kHeldModifiers[] = {
+    {"Ctrl+", Qt::ControlModifier},
+    {"Meta+", Qt::MetaModifier},
+};
+
+KeyStroke StrokeFor(const std::string& key) {
+    for (const auto& [prefix, modifier] : kHeldModifiers) {
+        if (key.size() <= prefix.size() || !key.starts_with(prefix)) continue;
+        KeyStroke stroke = PlainStroke(key.substr(prefix.size()));
+        stroke.modifiers |= modifier;
+        return stroke;
+    }
+    return PlainStroke(key);
 }
 
 void Activate(QWidget& window) {
@@ -73,14 +96,14 @@ QWidget& FocusedWidget(RectControl& control) {
     return widget;
 }
 
-void Click(QWidget& widget, const KeyStroke& stroke, Qt::KeyboardModifiers modifiers) {
-    QTest::sendKeyEvent(QTest::Click, &widget, stroke.key, stroke.text, modifiers | stroke.modifiers);
+void Click(QWidget& widget, const KeyStroke& stroke) {
+    QTest::sendKeyEvent(QTest::Click, &widget, stroke.key, stroke.text, stroke.modifiers);
 }
 
 }  // namespace
 
 void PressKey(RectControl& control, const std::string& key) {
-    Click(FocusedWidget(control), StrokeFor(key), Qt::NoModifier);
+    Click(FocusedWidget(control), StrokeFor(key));
 }
 
 void TypeText(RectControl& control, const std::string& text) {
@@ -88,13 +111,13 @@ void TypeText(RectControl& control, const std::string& text) {
 }
 
 void PressChord(RectControl& control, const std::string& key) {
-    Click(FocusedWidget(control), StrokeFor(key), Qt::ControlModifier);
+    Click(FocusedWidget(control), StrokeFor("Ctrl+" + key));
 }
 
 void PressKeyInWindow(Window& window, const std::string& key) {
     QWidget& frame = *window.Host().frame;
     Activate(frame);
-    Click(frame, StrokeFor(key), Qt::NoModifier);
+    Click(frame, StrokeFor(key));
 }
 
 }  // namespace fw::testing

@@ -10,7 +10,7 @@
 
 namespace {
 
-enum class Other { None, Shown, Minimised, Hidden };
+enum class Other { None, Shown, Minimised, Hidden, MinimisedThenHidden };
 
 struct CloseCase {
     const char* name;
@@ -28,6 +28,8 @@ const CloseCase kCases[] = {
     {"AnotherShownWindowKeepsTheRun", true, Other::Shown, false, true, false},
     {"AnotherMinimisedWindowKeepsTheRun", true, Other::Minimised, false, true, false},
     {"AHiddenWindowCannotBeReached", true, Other::Hidden, false, true, true},
+    // Hiding withdraws the window from the desktop, though it still says it is minimised.
+    {"AMinimisedWindowTheProgramHidCannotBeReached", true, Other::MinimisedThenHidden, false, true, true},
     {"TheProgramsOwnCloseLeavesTheRunAlone", true, Other::None, true, true, false},
 };
 
@@ -37,8 +39,8 @@ TEST_P(CloseRequestTest, ClosesOrRefusesAndQuitsWhenNoWindowIsLeftToReach) {
     const CloseCase& c = GetParam();
     if (c.other != Other::None) {
         fw::Window& other = OpenWindow();
-        if (c.other == Other::Minimised) other.Host().frame->showMinimized();
-        if (c.other == Other::Hidden) other.Hide();
+        if (c.other == Other::Minimised || c.other == Other::MinimisedThenHidden) other.Host().frame->showMinimized();
+        if (c.other == Other::Hidden || c.other == Other::MinimisedThenHidden) other.Hide();
     }
     fw::Window& asked = OpenWindow({.HasCloseButton = c.closeButton});
 

@@ -41,6 +41,26 @@ TEST_F(TextAreaTest, LineEndsAreCrBothWays) {
     EXPECT_EQ(area->Text(), "a\rb");
 }
 
+// CR LF in the program's text is one line end, set or appended: the user sees one line
+// break, and Text() hands back one CR.
+class CrLfTest : public TextAreaTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CrLfTest, IsOneLineBreak) {
+    const std::string text = "one\r\ntwo\r\n\r\nfour\r\n";
+    if (GetParam()) {
+        area->SetText("zero\r");
+        area->AppendText(text);
+    } else {
+        area->SetText("zero\r" + text);
+    }
+    const auto& widget = area->Host().As<fw::detail::AreaWidget>();
+    EXPECT_EQ(widget.toPlainText().toStdString(), "zero\none\ntwo\n\nfour\n");
+    EXPECT_EQ(area->Text(), "zero\rone\rtwo\r\rfour\r");
+}
+
+INSTANTIATE_TEST_SUITE_P(TextArea, CrLfTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Appended" : "Set"; });
+
 TEST_F(TextAreaTest, AppendAddsAtTheEndAndShowsIt) {
     std::string lines;
     for (int i = 0; i < 200; ++i) lines += "line " + std::to_string(i) + "\r";
