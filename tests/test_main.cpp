@@ -4,7 +4,7 @@
 // developer's home.
 #include "framework/Application.h"
 #include "framework/testing/Interaction.h"
-#include "framework/testing/PrivateUserFolders.h"
+#include "tests/framework/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,9 @@ class NoWindowLeftBehind : public testing::EmptyTestEventListener {
 }  // namespace
 
 int main(int argc, char** argv) {
-    fw::testing::ScopedPrivateUserFolders userFolders;
+    // Before the runtime starts, which reads where the user's configuration lives.
+    const quendrel::testing::TempFolder userConfig;
+    setenv("XDG_CONFIG_HOME", userConfig.Path().c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     testing::InitGoogleTest(&argc, argv);
     fw::RuntimeInit(argc, argv);

@@ -25,6 +25,7 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    std::string Path() const { return root_.string(); }
     std::string PathOf(const std::string& name) const { return (root_ / name).string(); }
 
     std::string Write(const std::string& name, const std::string& bytes) const {

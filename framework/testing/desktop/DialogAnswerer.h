@@ -1,8 +1,9 @@
 #pragma once
 // Answers the toolkit's real modal dialogs as a user would, the way the toolkit's own
 // widget tests do: while a dialog's own event loop runs, a timer finds the active modal
-// widget, waits until the window system shows it, reads it and answers it with the next answer in the queue. A dialog that finds
-// the queue empty is recorded and dismissed, so a test never hangs on it.
+// widget, waits until the window system shows it, reads it and answers it with the next
+// answer in the queue. A dialog that finds the queue empty is recorded and dismissed, so
+// a test never hangs on it.
 #include <memory>
 #include <string>
 #include <vector>
