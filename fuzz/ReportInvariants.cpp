@@ -12,7 +12,6 @@
 
 namespace {
 
-const std::string kLineEnd = "\r";
 constexpr int64_t kRowLength = 74;
 constexpr int64_t kNameColumn = 21;
 // Column starts and widths of beta, r and Pratt in a row, in characters.

@@ -83,10 +83,12 @@ KeyStroke StrokeFor(const std::string& key) {
     return PlainStroke(key);
 }
 
+// The platform activates a window asynchronously; keys go where the focus is only once
+// it has.
 void Activate(QWidget& window) {
     if (QApplication::activeWindow() == &window) return;
     window.activateWindow();
-    QApplication::setActiveWindow(&window);
+    QTest::qWaitForWindowActive(&window);
 }
 
 QWidget& FocusedWidget(RectControl& control) {
