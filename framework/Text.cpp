@@ -71,8 +71,10 @@ std::size_t SkipDigits(std::string_view text, std::size_t at) {
 
 // Numbers copied from typeset tables: the spaces set before them and their minus signs.
 constexpr std::array<char32_t, 6> kLeadingSpaces{U' ', U'\t', 0x00A0, 0x2007, 0x2009, 0x202F};
-// Minus sign, en dash, small and fullwidth hyphen-minus.
-constexpr std::array<char32_t, 4> kTypographicMinuses{0x2212, 0x2013, 0xFE63, 0xFF0D};
+// Minus sign, hyphen, non-breaking hyphen, figure dash, en dash, small and fullwidth
+// hyphen-minus: a minus copied out of a PDF file may come as any of them.
+constexpr std::array<char32_t, 7> kTypographicMinuses{0x2212, 0x2010, 0x2011, 0x2012,
+                                                      0x2013, 0xFE63, 0xFF0D};
 
 bool IsOneOf(char32_t code, const auto& codes) {
     return std::find(codes.begin(), codes.end(), code) != codes.end();

@@ -20,8 +20,9 @@ std::string Mid(const std::string& text, int64_t start, int64_t count);
 std::string NthField(const std::string& text, const std::string& separator, int64_t n);
 // The decimal number the text begins with; 0 when there is none. Leading spaces, tabs
 // and the spaces of typeset tables (no-break, figure, thin, narrow no-break) are
-// skipped; the minus may be a minus sign, an en dash or a small or fullwidth
-// hyphen-minus; the decimal separator a point or a comma. Never NaN or infinite: "nan",
+// skipped; the minus may be a minus sign, a hyphen or non-breaking hyphen, a figure or
+// en dash or a small or fullwidth hyphen-minus, directly before a digit or the
+// separator; the decimal separator a point or a comma. Never NaN or infinite: "nan",
 // "inf" and hex are not numbers, and a number too large for a double reads as the
 // largest finite double with its sign, so that it stays out of any range check (one
 // too small reads as 0).

@@ -27,6 +27,7 @@ const KeyCase kPredictorsCases[] = {
     {"\xC3\xA9", false, "1"},  // é
     // The signs and spaces Val reads in pasted values are still refused when typed.
     {"\xE2\x88\x92", false, "1"}, {"\xE2\x80\x93", false, "1"}, {"\xC2\xA0", false, "1"},
+    {"\xE2\x80\x90", false, "1"}, {"\xE2\x80\x91", false, "1"}, {"\xE2\x80\x92", false, "1"},
     // Keys that type no text are judged by their control codes like any other.
     {"Home", false, "1"},    {"End", false, "1"},    {"PageUp", false, "1"}, {"PageDown", false, "1"},
     {"Insert", false, "1"},  {"Help", false, "1"},   {"F1", false, "1"},     {"F5", false, "1"},
@@ -39,6 +40,7 @@ const KeyCase kRSquaredCases[] = {
     {",", false, ".3"},       {"Return", false, ".3"}, {"Space", false, ".3"}, {"Backspace", true, "."},
     {"Delete", true, ".3"},   {"Left", true, ".3"},    {"Right", true, ".3"},  {"Up", false, ".3"},
     {"\xE2\x88\x92", false, ".3"}, {"\xE2\x80\x93", false, ".3"}, {"\xC2\xA0", false, ".3"},
+    {"\xE2\x80\x90", false, ".3"}, {"\xE2\x80\x91", false, ".3"}, {"\xE2\x80\x92", false, ".3"},
     {"Tab", true, ".3"},      {"\xC3\xA9", false, ".3"},  {"Home", false, ".3"},   {"End", false, ".3"},
     {"PageDown", false, ".3"}, {"Help", false, ".3"},     {"F12", false, ".3"},    {"Enter", false, ".3"},
 };

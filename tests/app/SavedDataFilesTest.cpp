@@ -29,6 +29,14 @@ const std::vector<std::string> kJunkRows = {
     kRows[1], kRows[2], kRows[3],
 };
 
+// The same file with three of its values negative, each with another dash for its minus.
+const std::vector<std::string> kDashRows = {
+    kRows[0],
+    kRows[1],
+    ExpectedRow("Einkomme", "+.140", "-.180", "-.072"),
+    ExpectedRow("\xE2\x82\xAC-Kurs", "-.480", "+.470", "-.645"),
+};
+
 struct SavedFile {
     const char* name;
     const char* file;  // in the fixtures' encodings folder
@@ -51,6 +59,7 @@ const SavedFile kFiles[] = {
     {"MinusSignsAndStars", "minus-signs-and-stars.txt"},
     {"Windows1252EnDashAsMinus", "windows1252-en-dash.txt"},
     {"TypesetSpacesBeforeValues", "typeset-spaces.txt"},
+    {"FigureDashAndHyphensAsMinus", "typeset-dashes.txt", kDashRows},
 };
 
 class SavedDataFilesTest : public MainWindowTest, public ::testing::WithParamInterface<SavedFile> {};

@@ -14,6 +14,7 @@ inline std::string KeyName(const std::string& key) {
         {"@", "At"}, {"(", "LeftParenthesis"}, {")", "RightParenthesis"}, {"{", "LeftBrace"},
         {"}", "RightBrace"}, {"|", "Bar"}, {"~", "Tilde"}, {"\xC3\xA9", "SmallEAcute"},
         {"\xE2\x88\x92", "MinusSign"}, {"\xE2\x80\x93", "EnDash"}, {"\xC2\xA0", "NoBreakSpace"},
+        {"\xE2\x80\x90", "Hyphen"}, {"\xE2\x80\x91", "NonBreakingHyphen"}, {"\xE2\x80\x92", "FigureDash"},
     };
     if (const auto symbol = kSymbols.find(key); symbol != kSymbols.end()) return symbol->second;
     if (const size_t plus = key.find('+'); plus != std::string::npos && plus > 0 && plus + 1 < key.size())

@@ -139,6 +139,10 @@ const ValRow kValRows[] = {
     {"MinusSign", MinusSign + ".313", -0.313}, {"MinusSignThenStars", MinusSign + ".313**", -0.313},
     {"MinusSignBeforeComma", MinusSign + ",5", -0.5}, {"EnDashAsMinus", EnDash + "0.45", -0.45},
     {"SmallHyphenMinus", "\xEF\xB9\xA3" "2", -2}, {"FullwidthHyphenMinus", "\xEF\xBC\x8D" "2", -2},
+    // The dashes PDF copies and typesetting give for a minus.
+    {"FigureDashAsMinus", "\xE2\x80\x92" ".313", -0.313}, {"HyphenAsMinus", "\xE2\x80\x90" "2", -2},
+    {"NonBreakingHyphenBeforeComma", "\xE2\x80\x91" ",5", -0.5},
+    {"NoBreakSpaceBeforeFigureDash", "\xC2\xA0\xE2\x80\x92" "7", -7},
     {"MinusSignAlone", MinusSign, 0}, {"EnDashAlone", EnDash, 0}, {"EnDashBeforeALetter", EnDash + "a5", 0},
     {"MinusSignThenSpace", MinusSign + " 5", 0}, {"EnDashThenPoint", EnDash + ".", 0},
     {"NoBreakSpace", "\xC2\xA0" ".25", 0.25}, {"FigureSpace", "\xE2\x80\x87" "7", 7},
