@@ -3,12 +3,14 @@
 
 # Building and running the application.
 QUENDREL_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
-# The test suite: GoogleTest, the sanitizer build's runtime and the fuzzer (clang 14),
-# a virtual display and X's client library for the real-desktop tests, and the tools
-# that check the packages.
-QUENDREL_TEST_PACKAGES=(libgtest-dev clang-14 libclang-rt-14-dev xvfb xauth libxcb1-dev binutils dpkg-dev)
+# The test suite: GoogleTest, the fuzzer (the release's own clang and its sanitizer
+# runtime), a virtual display and X's client library for the real-desktop tests, and
+# the tools that make and check the Debian package (its dependency scan runs file).
+QUENDREL_TEST_PACKAGES=(libgtest-dev clang libclang-rt-dev xvfb xauth libxcb1-dev binutils dpkg-dev file)
+# A virtual display, for starting the program on a machine without one.
+QUENDREL_VIRTUAL_DISPLAY_PACKAGES=(xvfb xauth)
 # The benchmarks, which also start a virtual display where there is none.
-QUENDREL_BENCH_PACKAGES=(libbenchmark-dev xvfb xauth)
+QUENDREL_BENCH_PACKAGES=(libbenchmark-dev "${QUENDREL_VIRTUAL_DISPLAY_PACKAGES[@]}")
 
 quendrel_install_deps() {  # package names
     local missing=()
@@ -17,14 +19,25 @@ quendrel_install_deps() {  # package names
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    local sudo
+    sudo="$(quendrel_as_root)"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-quendrel_configure_and_build() {  # build-dir, then extra cmake arguments
+# "sudo " where installing needs it, else nothing: for the commands a script tells a
+# user to type.
+quendrel_as_root() {
+    [ "$(id -u)" -ne 0 ] && printf 'sudo '
+    return 0
+}
+
+quendrel_configure() {  # build-dir, then extra cmake arguments
     local dir="$1"; shift
     cmake -S "$QUENDREL_ROOT" -B "$QUENDREL_ROOT/$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$QUENDREL_ROOT/$dir"
+}
+
+quendrel_configure_and_build() {  # build-dir, then extra cmake arguments
+    quendrel_configure "$@"
+    cmake --build "$QUENDREL_ROOT/$1"
 }

@@ -83,12 +83,12 @@ KeyStroke StrokeFor(const std::string& key) {
     return PlainStroke(key);
 }
 
-// The platform activates a window asynchronously; keys go where the focus is only once
-// it has.
+// The platform activates a window asynchronously, and the focus follows only once it
+// has; where it refuses, the keys still go to the widget they are sent to.
 void Activate(QWidget& window) {
     if (QApplication::activeWindow() == &window) return;
     window.activateWindow();
-    QTest::qWaitForWindowActive(&window);
+    static_cast<void>(QTest::qWaitForWindowActive(&window));
 }
 
 QWidget& FocusedWidget(RectControl& control) {

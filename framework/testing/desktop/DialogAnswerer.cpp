@@ -49,7 +49,7 @@ void Choose(QFileDialog& dialog, const std::string& path) {
     auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
     if (!name) return dialog.reject();
     dialog.activateWindow();
-    QTest::qWaitForWindowActive(&dialog);
+    static_cast<void>(QTest::qWaitForWindowActive(&dialog));
     name->setFocus();
     QTest::keyClicks(name, QString::fromStdString(path));
     QTest::keyClick(name, Qt::Key_Return);
