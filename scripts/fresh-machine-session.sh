@@ -79,7 +79,8 @@ check_run() {
     else
         failed "scripts/run: no main window (see run.log)"
     fi
-    stop "$pid" "$server"
+    stop "$pid"
+    stop "$server"
 }
 
 # What scripts/run tells a user without a display, typed as it says.
