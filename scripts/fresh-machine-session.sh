@@ -93,13 +93,15 @@ check_no_display() {
     in_machine -- "$install" >"$logs/no-display.log" 2>&1 || { failed "no-display recipe: '$install' failed"; return; }
     in_machine -- "$launch" >>"$logs/no-display.log" 2>&1 &
     pid=$!
-    # xvfb-run keeps the server's key in its own folder under the machine's /tmp.
-    for _ in $(seq 60); do
+    # xvfb-run keeps the key to the display it picked in its own folder under /tmp.
+    local display=""
+    for _ in $(seq 120); do
         auth="$(ls "$root"/tmp/xvfb-run.*/Xauthority 2>/dev/null | head -n 1)"
-        [ -n "$auth" ] && break
+        [ -n "$auth" ] && display="$(xauth -f "$auth" list 2>/dev/null | sed -n 's/^[^ ]*\(:[0-9]*\) .*/\1/p' | head -n 1)"
+        [ -n "$display" ] && break
         sleep 0.5
     done
-    if [ -n "$auth" ] && XAUTHORITY="$auth" wait_for_main_window "$pid" 120 -display :99; then
+    if [ -n "$display" ] && XAUTHORITY="$auth" wait_for_main_window "$pid" 120 -display "$display"; then
         say "no-display recipe: main window"
     else
         failed "no-display recipe: no main window (see no-display.log)"
