@@ -4,9 +4,11 @@
 # Building and running the application.
 QUENDREL_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
 # The test suite: GoogleTest, the sanitizer build's runtime and the fuzzer (clang 14),
-# a virtual display and X's client library for the real-desktop tests, and the tools
-# that check the packages.
-QUENDREL_TEST_PACKAGES=(libgtest-dev clang-14 libclang-rt-14-dev xvfb xauth libxcb1-dev binutils dpkg-dev)
+# a virtual display and X's client library for the real-desktop tests, a headless
+# Wayland compositor, the toolkit's Wayland platform and a client that tells when the
+# compositor is up for their Wayland leg, and the tools that check the packages.
+QUENDREL_TEST_PACKAGES=(libgtest-dev clang-14 libclang-rt-14-dev xvfb xauth libxcb1-dev weston qt6-wayland wayland-utils
+                        binutils dpkg-dev)
 # The benchmarks, which also start a virtual display where there is none.
 QUENDREL_BENCH_PACKAGES=(libbenchmark-dev xvfb xauth)
 
