@@ -18,7 +18,13 @@ struct DialogSeen {
     // Its title as the X server holds it, the one a window manager shows; empty on other
     // window systems.
     std::string title;
-    bool answered;  // false: no answer was queued for it
+    // The program's window that owns it in the toolkit (its transient parent), by class
+    // name ("ControlWnd.ControlWnd"); empty when it has no owner.
+    std::string owner;
+    // The same as the X server holds it (WM_TRANSIENT_FOR), which a window manager keeps
+    // it above; empty when it names no window, or on other window systems.
+    std::string ownerOnScreen;
+    bool answered = false;  // false: no answer was queued for it
 };
 
 class DialogAnswerer {
