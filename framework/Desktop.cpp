@@ -23,10 +23,9 @@ QWidget* Owner() {
 class ToolkitDesktop : public Desktop {
 public:
     // Plain text: a message may quote a data file, whose names must show as they are.
-    // The title is the program's name.
+    // The box has no title of its own: the platform gives it the program's name.
     void MsgBox(const std::string& text) override {
         QMessageBox box(Owner());
-        box.setWindowTitle(QApplication::applicationName());
         box.setTextFormat(Qt::PlainText);
         box.setText(QString::fromStdString(text));
         box.exec();
