@@ -2,6 +2,10 @@
 
 #include "framework/FileType.h"
 #include "framework/FolderItem.h"
+#include "framework/Window.h"
+#include "framework/detail/DialogOwner.h"
+#include "framework/detail/HostFrame.h"
+#include "framework/detail/WindowHost.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -10,20 +14,25 @@
 namespace fw {
 namespace {
 
+// A window manager keeps a dialog above its owner, and in reach with it.
+QWidget* Owner() {
+    Window* owner = detail::DialogOwner();
+    return owner ? owner->Host().frame : nullptr;
+}
+
 class ToolkitDesktop : public Desktop {
 public:
     // Plain text: a message may quote a data file, whose names must show as they are.
-    // The title is the program's name.
+    // The box has no title of its own: the platform gives it the program's name.
     void MsgBox(const std::string& text) override {
-        QMessageBox box(QApplication::activeWindow());
-        box.setWindowTitle(QApplication::applicationName());
+        QMessageBox box(Owner());
         box.setTextFormat(Qt::PlainText);
         box.setText(QString::fromStdString(text));
         box.exec();
     }
     void Beep() override { QApplication::beep(); }
     std::optional<std::string> ChooseFileToOpen(const std::string& nameFilter) override {
-        QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
+        QString path = QFileDialog::getOpenFileName(Owner(), QString(), QString(),
                                                     QString::fromStdString(nameFilter));
         if (path.isEmpty()) return std::nullopt;
         return path.toStdString();

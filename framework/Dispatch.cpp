@@ -2,6 +2,7 @@
 
 #include "framework/Desktop.h"
 #include "framework/Errors.h"
+#include "framework/detail/DialogOwner.h"
 
 namespace fw {
 
@@ -28,6 +29,11 @@ void Dispatch(const std::function<void()>& handler) {
         } catch (...) {
         }
     }
+}
+
+void Dispatch(Window& window, const std::function<void()>& handler) {
+    detail::EventWindowMark mark(window);
+    Dispatch(handler);
 }
 
 }  // namespace fw

@@ -22,7 +22,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton) return QPushButton::mousePressEvent(event);
         QPoint at = event->position().toPoint();
-        Dispatch([&] { control_.MouseDown.Raise(control_, at.x(), at.y()); });
+        Dispatch(control_.Owner(), [&] { control_.MouseDown.Raise(control_, at.x(), at.y()); });
         // A modal dialog opened by the handler took the release: then the button must not
         // stay drawn pressed.
         if (QGuiApplication::mouseButtons() & Qt::LeftButton)

@@ -37,7 +37,7 @@ void Timer::Fire() {
         properties_.RunMode = TimerOff;
         clock_->timer.stop();
     }
-    Dispatch([this] { Action.Raise(*this); });
+    Dispatch(Owner(), [this] { Action.Raise(*this); });
 }
 
 void Timer::Restart() {

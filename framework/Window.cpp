@@ -56,7 +56,7 @@ bool Window::Visible() const { return host_->frame->isVisible(); }
 void Window::Close() {
     if (closed_ || host_->closing) return;
     host_->closing = true;
-    Dispatch([this] { Event_Close(); });
+    Dispatch(*this, [this] { Event_Close(); });
     closed_ = true;
     host_->frame->hide();
     if (host_->closed) host_->closed();

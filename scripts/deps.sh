@@ -4,9 +4,12 @@
 # Building and running the application.
 QUENDREL_RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
 # The test suite: GoogleTest, the fuzzer (the release's own clang and its sanitizer
-# runtime), a virtual display and X's client library for the real-desktop tests, and
-# the tools that make and check the Debian package (its dependency scan runs file).
-QUENDREL_TEST_PACKAGES=(libgtest-dev clang libclang-rt-dev xvfb xauth libxcb1-dev binutils dpkg-dev file)
+# runtime), a virtual display and X's client library for the real-desktop tests, a
+# headless Wayland compositor, the toolkit's Wayland platform and a client that tells
+# when the compositor is up for their Wayland leg, and the tools that make and check
+# the Debian package (its dependency scan runs file).
+QUENDREL_TEST_PACKAGES=(libgtest-dev clang libclang-rt-dev xvfb xauth libxcb1-dev weston qt6-wayland wayland-utils
+                        binutils dpkg-dev file)
 # A virtual display, for starting the program on a machine without one.
 QUENDREL_VIRTUAL_DISPLAY_PACKAGES=(xvfb xauth)
 # The benchmarks, which also start a virtual display where there is none.

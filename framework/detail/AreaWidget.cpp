@@ -41,8 +41,8 @@ void AreaWidget::ProgramChange(const std::function<void()>& change) {
 }
 
 bool AreaWidget::event(QEvent* event) {
-    if (OfferKeyPress(*event, [this](const std::string& key) { return control_.KeyDown.Raise(control_, key); }))
-        return true;
+    auto keyDown = [this](const std::string& key) { return control_.KeyDown.Raise(control_, key); };
+    if (OfferKeyPress(*event, control_, keyDown)) return true;
     if (event->type() == QEvent::FontChange) SetTabStops();
     return QPlainTextEdit::event(event);
 }

@@ -12,8 +12,8 @@ namespace fw::detail {
 FieldWidget::FieldWidget(TextField& control, QWidget* parent) : QLineEdit(parent), control_(control) {}
 
 bool FieldWidget::event(QEvent* event) {
-    if (OfferKeyPress(*event, [this](const std::string& key) { return control_.KeyDown.Raise(control_, key); }))
-        return true;
+    auto keyDown = [this](const std::string& key) { return control_.KeyDown.Raise(control_, key); };
+    if (OfferKeyPress(*event, control_, keyDown)) return true;
     return QLineEdit::event(event);
 }
 

@@ -19,7 +19,7 @@ ContentArea::ContentArea(Window& owner, QWidget* parent) : QWidget(parent), owne
 // through; positions are relative to the content area, as the controls' bounds are.
 void ContentArea::mousePressEvent(QMouseEvent* event) {
     QPoint at = event->position().toPoint();
-    bool claimed = DispatchOr(false, [&] { return owner_.Event_MouseDown(at.x(), at.y()); });
+    bool claimed = DispatchOr(owner_, false, [&] { return owner_.Event_MouseDown(at.x(), at.y()); });
     event->setAccepted(claimed);
 }
 
@@ -30,7 +30,7 @@ HostFrame::HostFrame(Window& owner) : owner_(owner), content_(new ContentArea(ow
 void HostFrame::keyPressEvent(QKeyEvent* event) {
     auto key = KeyText(*event);
     if (!key || ControlHasFocus()) return QMainWindow::keyPressEvent(event);
-    if (!DispatchOr(false, [&] { return owner_.Event_KeyDown(*key); })) QMainWindow::keyPressEvent(event);
+    if (!DispatchOr(owner_, false, [&] { return owner_.Event_KeyDown(*key); })) QMainWindow::keyPressEvent(event);
 }
 
 // A close request from the window system. A window without a close button refuses it;

@@ -1,5 +1,6 @@
 #include "framework/detail/KeyText.h"
 
+#include "framework/Control.h"
 #include "framework/Dispatch.h"
 
 #include <QKeyEvent>
@@ -53,11 +54,11 @@ std::optional<std::string> KeyText(const QKeyEvent& event) {
     return event.text().toStdString();
 }
 
-bool OfferKeyPress(QEvent& event, const std::function<bool(const std::string&)>& keyDown) {
+bool OfferKeyPress(QEvent& event, const Control& control, const std::function<bool(const std::string&)>& keyDown) {
     if (event.type() != QEvent::KeyPress) return false;
     auto key = KeyText(static_cast<const QKeyEvent&>(event));
     if (!key) return false;
-    bool swallowed = DispatchOr(false, [&] { return keyDown(*key); });
+    bool swallowed = DispatchOr(control.Owner(), false, [&] { return keyDown(*key); });
     if (swallowed) event.accept();
     return swallowed;
 }

@@ -7,6 +7,10 @@
 class QEvent;
 class QKeyEvent;
 
+namespace fw {
+class Control;
+}
+
 namespace fw::detail {
 
 // The key's text: a control code for the keys in the table of KeyText.cpp (Chr 1 Home,
@@ -16,8 +20,10 @@ namespace fw::detail {
 // other keys that type nothing.
 std::optional<std::string> KeyText(const QKeyEvent& event);
 
-// Offers a key press to a KeyDown handler through the dispatch boundary; true when the
-// handler swallowed it (the event is then accepted). Other events are not offered.
-bool OfferKeyPress(QEvent& event, const std::function<bool(const std::string&)>& keyDown);
+// Offers a key press to the control's KeyDown handler through the dispatch boundary, as
+// an event of the control's window; true when the handler swallowed it (the event is
+// then accepted). Other events, which may come while the control is still being built,
+// are not offered.
+bool OfferKeyPress(QEvent& event, const Control& control, const std::function<bool(const std::string&)>& keyDown);
 
 }  // namespace fw::detail

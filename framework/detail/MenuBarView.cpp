@@ -41,7 +41,7 @@ void AddEntry(QMenu& menu, MenuItem& item, Window& window) {
     Tag(*action, item);
     action->setShortcut(ToShortcut(item.Shortcut()));
     QObject::connect(action, &QAction::triggered, [&window, &item] {
-        Dispatch([&] { ChooseMenuItem(&window, item); });
+        Dispatch(window, [&] { ChooseMenuItem(&window, item); });
     });
 }
 

@@ -6,8 +6,8 @@
 #include "framework/detail/HostFrame.h"
 #include "framework/detail/WidgetHost.h"
 #include "framework/detail/WindowHost.h"
+#include "framework/testing/Activation.h"
 
-#include <QApplication>
 #include <QTest>
 
 #include <map>
@@ -83,17 +83,9 @@ KeyStroke StrokeFor(const std::string& key) {
     return PlainStroke(key);
 }
 
-// The platform activates a window asynchronously, and the focus follows only once it
-// has; where it refuses, the keys still go to the widget they are sent to.
-void Activate(QWidget& window) {
-    if (QApplication::activeWindow() == &window) return;
-    window.activateWindow();
-    static_cast<void>(QTest::qWaitForWindowActive(&window));
-}
-
 QWidget& FocusedWidget(RectControl& control) {
     QWidget& widget = *control.Host().widget;
-    Activate(*widget.window());
+    ActivateWindow(*widget.window());
     control.SetFocus();
     return widget;
 }
@@ -118,7 +110,7 @@ void PressChord(RectControl& control, const std::string& key) {
 
 void PressKeyInWindow(Window& window, const std::string& key) {
     QWidget& frame = *window.Host().frame;
-    Activate(frame);
+    ActivateWindow(frame);
     Click(frame, StrokeFor(key));
 }
 

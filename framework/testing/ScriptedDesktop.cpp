@@ -1,6 +1,13 @@
 #include "framework/testing/ScriptedDesktop.h"
 
+#include "framework/detail/DialogOwner.h"
+
 namespace fw::testing {
+
+void ScriptedDesktop::MsgBox(const std::string& text) {
+    messages.push_back(text);
+    messageOwners.push_back(detail::DialogOwner());
+}
 
 std::optional<std::string> ScriptedDesktop::ChooseFileToOpen(const std::string& nameFilter) {
     filtersAsked.push_back(nameFilter);

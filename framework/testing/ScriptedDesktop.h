@@ -1,6 +1,7 @@
 #pragma once
-// A desktop for tests: records every message and beep, answers the open-file dialog
-// from a queue (an empty queue answers Cancel) and keeps a fixed clock.
+// A desktop for tests: records every message, the window it would belong to, and every
+// beep, answers the open-file dialog from a queue (an empty queue answers Cancel) and
+// keeps a fixed clock.
 #include "framework/Desktop.h"
 
 #include <deque>
@@ -8,16 +9,21 @@
 #include <string>
 #include <vector>
 
+namespace fw {
+class Window;
+}
+
 namespace fw::testing {
 
 class ScriptedDesktop : public Desktop {
 public:
-    void MsgBox(const std::string& text) override { messages.push_back(text); }
+    void MsgBox(const std::string& text) override;
     void Beep() override { ++beeps; }
     std::optional<std::string> ChooseFileToOpen(const std::string& nameFilter) override;
     std::chrono::system_clock::time_point Now() override { return now; }
 
     std::vector<std::string> messages;
+    std::vector<const Window*> messageOwners;  // the real desktop's owner of each message box
     int beeps = 0;
     std::deque<std::optional<std::string>> fileAnswers;  // nullopt: the user cancels
     std::vector<std::string> filtersAsked;

@@ -1,10 +1,12 @@
 #pragma once
 // The fixture of the tests on the real desktop: the program started as its entry point
-// starts it, on a real X server, with the toolkit's own message boxes and file dialog,
-// beeps counted on their way there, and a clean runtime afterwards.
+// starts it, on a real X server or Wayland compositor, with the toolkit's own message
+// boxes and file dialog, beeps counted on their way there, and a clean runtime
+// afterwards.
 //
-// To add a test: write a TEST_F(DesktopTest, ...) in a .cpp file of this folder; ctest
-// runs it as its own entry on an X server, one desktop test at a time. Begin with
+// To add a test: write a TEST_F(DesktopTest, ...) in a .cpp file of this folder and list
+// the file in CMakeLists.txt, with the tests of both legs, or with the X-only ones when
+// it reads or sends X's own protocol; ctest runs each test as its own entry. Begin with
 // StartProgram() (the splash) or OpenMainWindow(). Queue each modal dialog's answer on
 // `dialogs` before the step that opens the dialog, then read dialogs.Seen(). Wait for
 // the window system with fw::testing::WaitUntil or WaitUntilOnScreen, never with a

@@ -12,6 +12,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,10 +39,12 @@ public:
 
     bool Raise() {
         ++calls;
+        if (during) during();
         if (error) std::rethrow_exception(error);
         return true;
     }
     std::exception_ptr error;
+    std::function<void()> during;  // what the handler does before it returns or throws
     int calls = 0;
 };
 
@@ -86,6 +89,30 @@ TEST_P(DispatchSourceTest, HandlerRunsInsideTheBoundary) {
     EXPECT_EQ(window.calls, 3);
     EXPECT_EQ(desktop->messages, (std::vector<std::string>{"An unhandled IOException occurred: cannot read the file",
                                                            "An unhandled exception occurred: bad"}));
+}
+
+// The handler brings another window to the front and lets the desktop activate it, then
+// shows a message and throws: both boxes belong to the window whose event it was, not
+// to the one in front now.
+TEST_P(DispatchSourceTest, BoxesOfTheHandlerBelongToItsWindow) {
+    auto& window = fw::ImplicitWindow<Thrower>("Thrower.Thrower");
+    window.SetMenuBar(&bar);
+    fw::Window& other = OpenWindow();
+    const fw::Window* front = nullptr;
+    window.during = [&] {
+        other.Show();
+        fw::testing::ProcessEvents();
+        front = fw::FrontWindow();
+        fw::MsgBox("a message");
+    };
+    window.error = std::make_exception_ptr(std::runtime_error("bad"));
+
+    GetParam().trigger(window);
+    window.during = nullptr;
+    window.error = nullptr;
+
+    ASSERT_EQ(front, &other);
+    EXPECT_EQ(desktop->messageOwners, (std::vector<const fw::Window*>{&window, &window}));
 }
 
 INSTANTIATE_TEST_SUITE_P(DispatchSources, DispatchSourceTest, ::testing::ValuesIn(kSources),

@@ -1,5 +1,10 @@
 #include "framework/testing/desktop/DialogAnswerer.h"
 
+#include "framework/Window.h"
+#include "framework/WindowRegistry.h"
+#include "framework/detail/HostFrame.h"
+#include "framework/detail/WindowHost.h"
+#include "framework/testing/Activation.h"
 #include "framework/testing/desktop/XConnection.h"
 
 #include <QApplication>
@@ -14,6 +19,7 @@
 #include <QWindow>
 
 #include <deque>
+#include <functional>
 
 namespace fw::testing {
 namespace {
@@ -43,22 +49,57 @@ void Accept(QMessageBox& box) {
     if (button) QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// The dialog is made the active window first: its completion follows the typed name
-// only in a name field that has the focus.
+// The path goes into the name field whole, as a paste puts it. Typed key by key, it
+// would select each folder on its way in the list, and a name field without the focus
+// (the desktop gives the dialog the focus in its own time) keeps them selected, so
+// Return would open a folder rather than choose the file.
 void Choose(QFileDialog& dialog, const std::string& path) {
     auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
     if (!name) return dialog.reject();
-    dialog.activateWindow();
-    static_cast<void>(QTest::qWaitForWindowActive(&dialog));
+    ActivateWindow(dialog);
     name->setFocus();
-    QTest::keyClicks(name, QString::fromStdString(path));
+    name->setText(QString::fromStdString(path));
     QTest::keyClick(name, Qt::Key_Return);
 }
 
-// Read over X: the title the toolkit hands the window system, after its own fallbacks.
-std::string TitleOnScreen(QWidget& modal) {
+bool OnX() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+// The class name of the program's window whose frame matches; empty when none does.
+std::string ProgramWindow(const std::function<bool(const QWidget& frame)>& matches) {
+    for (Window* window : OpenWindows())
+        if (matches(*window->Host().frame)) return window->ClassName();
+    return "";
+}
+
+std::string OwnerInToolkit(const QWidget& modal) {
+    const QWindow* parent = modal.windowHandle()->transientParent();
+    if (!parent) return "";
+    const std::string name = ProgramWindow([&](const QWidget& frame) { return frame.windowHandle() == parent; });
+    return name.empty() ? "a window not the program's" : name;
+}
+
+// Read over X, after the toolkit's own fallbacks: its title and owner.
+void ReadOnScreen(QWidget& modal, DialogSeen& seen) {
+    if (!OnX()) return;
     XConnection x;
-    return x.Ok() ? x.WindowTitle(static_cast<xcb_window_t>(modal.winId())) : "";
+    if (!x.Ok()) return;
+    const auto id = static_cast<xcb_window_t>(modal.winId());
+    seen.title = x.WindowTitle(id);
+    const xcb_window_t owner = x.TransientFor(id);
+    if (owner == XCB_WINDOW_NONE) return;
+    seen.ownerOnScreen = ProgramWindow([&](const QWidget& frame) { return frame.internalWinId() == owner; });
+    if (seen.ownerOnScreen.empty()) seen.ownerOnScreen = "X window " + std::to_string(owner) + ", not the program's";
+}
+
+// What the user and the window system see of it, but whether it is answered.
+DialogSeen Describe(QWidget& modal) {
+    DialogSeen seen{modal.metaObject()->className()};
+    if (auto* box = qobject_cast<QMessageBox*>(&modal)) seen = {"message box", ShownText(*box)};
+    if (auto* files = qobject_cast<QFileDialog*>(&modal))
+        seen = {"file dialog", files->nameFilters().join(";;").toStdString()};
+    seen.owner = OwnerInToolkit(modal);
+    ReadOnScreen(modal, seen);
+    return seen;
 }
 
 void Dismiss(QWidget& modal) {
@@ -73,19 +114,17 @@ struct DialogAnswerer::State {
     std::deque<Answer> queue;
     std::vector<DialogSeen> seen;
 
-    // A dialog is read once it is exposed: its title is on the server by then. The
-    // answer leaves the queue before it is given: answering may open another dialog,
-    // whose event loop polls again.
+    // A dialog is read once it is exposed: its title and owner are on the server by
+    // then. The answer leaves the queue before it is given: answering may open another
+    // dialog, whose event loop polls again.
     void Poll() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible() || !modal->windowHandle()->isExposed()) return;
         auto* box = qobject_cast<QMessageBox*>(modal);
         auto* files = qobject_cast<QFileDialog*>(modal);
         const bool fits = !queue.empty() && ((box && !queue.front().forFileDialog) || (files && queue.front().forFileDialog));
-        const std::string title = TitleOnScreen(*modal);
-        if (box) seen.push_back({"message box", ShownText(*box), title, fits});
-        else if (files) seen.push_back({"file dialog", files->nameFilters().join(";;").toStdString(), title, fits});
-        else seen.push_back({modal->metaObject()->className(), "", title, false});
+        seen.push_back(Describe(*modal));
+        seen.back().answered = fits;
         if (!fits) return Dismiss(*modal);
         const Answer answer = queue.front();
         queue.pop_front();

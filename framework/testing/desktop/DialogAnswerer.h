@@ -15,9 +15,16 @@ struct DialogSeen {
     // A message box: its text as the user reads it (markup already rendered when the box
     // took the text as markup). A file dialog: its name filters.
     std::string text;
-    // Its title as the window system holds it, the one a window manager shows.
+    // Its title as the X server holds it, the one a window manager shows; empty on other
+    // window systems.
     std::string title;
-    bool answered;  // false: no answer was queued for it
+    // The program's window that owns it in the toolkit (its transient parent), by class
+    // name ("ControlWnd.ControlWnd"); empty when it has no owner.
+    std::string owner;
+    // The same as the X server holds it (WM_TRANSIENT_FOR), which a window manager keeps
+    // it above; empty when it names no window, or on other window systems.
+    std::string ownerOnScreen;
+    bool answered = false;  // false: no answer was queued for it
 };
 
 class DialogAnswerer {
@@ -29,7 +36,8 @@ public:
 
     // Queues a click on a message box's default button.
     void AcceptMessageBox();
-    // Queues typing the path into a file dialog's name field, then Return.
+    // Queues putting the path into a file dialog's name field, as a paste does, then
+    // Return.
     void ChooseFile(const std::string& path);
 
     const std::vector<DialogSeen>& Seen() const;

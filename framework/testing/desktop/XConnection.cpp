@@ -13,7 +13,7 @@ using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
 
 // The property's bytes, or nothing when the window lacks it. Titles are short; a
 // longer value is cut at 64 KiB.
-std::optional<std::string> TextProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property) {
+std::optional<std::string> Property(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property) {
     constexpr uint32_t kMaxLongs = 16384;
     Owned<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(
@@ -41,8 +41,15 @@ xcb_atom_t XConnection::Atom(const char* name) const {
 void XConnection::Sync() const { std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); }
 
 std::string XConnection::WindowTitle(xcb_window_t window) const {
-    if (auto title = TextProperty(c, window, Atom("_NET_WM_NAME"))) return *title;
-    return TextProperty(c, window, XCB_ATOM_WM_NAME).value_or("");
+    if (auto title = Property(c, window, Atom("_NET_WM_NAME"))) return *title;
+    return Property(c, window, XCB_ATOM_WM_NAME).value_or("");
+}
+
+xcb_window_t XConnection::TransientFor(xcb_window_t window) const {
+    const auto value = Property(c, window, XCB_ATOM_WM_TRANSIENT_FOR);
+    xcb_window_t owner = XCB_WINDOW_NONE;
+    if (value && value->size() == sizeof owner) std::memcpy(&owner, value->data(), sizeof owner);
+    return owner;
 }
 
 }  // namespace fw::testing

@@ -20,6 +20,9 @@ struct XConnection {
     // The window's title as a window manager shows it: _NET_WM_NAME, else WM_NAME;
     // empty when it has neither.
     std::string WindowTitle(xcb_window_t window) const;
+    // The window a window manager keeps this one above (WM_TRANSIENT_FOR); XCB_WINDOW_NONE
+    // when it names none.
+    xcb_window_t TransientFor(xcb_window_t window) const;
 
     xcb_connection_t* c;
 };
