@@ -1,7 +1,7 @@
 #include "analysis/AnalysisReport.h"
 
 #include "analysis/Copyright.h"
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "analysis/DataFileReader.h"
 
-#include "framework/Text.h"
-#include "framework/TextInputStream.h"
+#include "framework/core/Text.h"
+#include "framework/core/TextInputStream.h"
 
 namespace {
 

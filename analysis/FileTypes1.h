@@ -1,7 +1,7 @@
 #pragma once
 // The one document type the program declares: plain text, the filter of the open-file
 // dialog in which Load Data asks for its data file.
-#include "framework/FileType.h"
+#include "framework/core/FileType.h"
 #include "framework/Handle.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "analysis/InputChecks.h"
 
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 namespace {
 

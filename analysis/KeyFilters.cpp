@@ -1,6 +1,6 @@
 #include "analysis/KeyFilters.h"
 
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 namespace {
 // 8 Backspace, 9 Tab, 13 Return, 28/29 left/right arrow, 127 forward delete.

@@ -7,8 +7,8 @@
 #include "app/ControlWnd.h"
 #include "framework/Date.h"
 #include "framework/Desktop.h"
-#include "framework/FolderItem.h"
-#include "framework/Text.h"
+#include "framework/core/FolderItem.h"
+#include "framework/core/Text.h"
 
 bool ControlWnd::calcBtn_MouseDown(fw::PushButton& /*button*/, int64_t /*x*/, int64_t /*y*/) {
     auto checked = CheckInputs(pFld()->Text(), RyFld()->Text());

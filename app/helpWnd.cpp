@@ -6,7 +6,7 @@
 #include "app/helpWndLayout.h"
 #include "framework/EventNames.h"
 #include "framework/MakeControl.h"
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 #include "framework/WindowRegistry.h"
 
 namespace {

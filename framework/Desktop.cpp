@@ -1,7 +1,7 @@
 #include "framework/Desktop.h"
 
-#include "framework/FileType.h"
-#include "framework/FolderItem.h"
+#include "framework/core/FileType.h"
+#include "framework/core/FolderItem.h"
 #include "framework/Window.h"
 #include "framework/detail/DialogOwner.h"
 #include "framework/detail/HostFrame.h"

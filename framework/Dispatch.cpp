@@ -1,7 +1,7 @@
 #include "framework/Dispatch.h"
 
 #include "framework/Desktop.h"
-#include "framework/Errors.h"
+#include "framework/core/Errors.h"
 #include "framework/detail/DialogOwner.h"
 
 namespace fw {

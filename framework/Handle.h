@@ -1,7 +1,7 @@
 #pragma once
 // A non-owning reference to a framework object that may be nil. Using a nil handle
 // throws NilObjectException instead of dereferencing a null pointer.
-#include "framework/Errors.h"
+#include "framework/core/Errors.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "fuzz/ReportInvariants.h"
 
 #include "fuzz/StrictUtf8.h"
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <cmath>
 #include <cstdio>

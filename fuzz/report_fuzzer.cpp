@@ -3,7 +3,7 @@
 #include "analysis/AnalysisReport.h"
 #include "analysis/DataFileReader.h"
 #include "analysis/InputChecks.h"
-#include "framework/FolderItem.h"
+#include "framework/core/FolderItem.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/MemoryFile.h"
 #include "fuzz/ReportInvariants.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The report's lines as the tests spell them out.
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <cstdint>
 #include <string>

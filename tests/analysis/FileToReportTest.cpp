@@ -3,7 +3,7 @@
 #include "analysis/AnalysisReport.h"
 #include "analysis/DataFileReader.h"
 #include "analysis/PrattAnalysis.h"
-#include "framework/FolderItem.h"
+#include "framework/core/FolderItem.h"
 #include "tests/analysis/ExpectedReport.h"
 #include "tests/framework/TextLines.h"
 #include "tests/framework/TempFolder.h"

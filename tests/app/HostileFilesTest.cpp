@@ -3,7 +3,7 @@
 // file holds: a file either adds one more report or costs the user one message.
 #include "analysis/FileTypes1.h"
 #include "app/ControlWnd.h"
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 #include "framework/testing/Interaction.h"
 #include "framework/testing/ScriptedDesktop.h"
 #include "tests/framework/TempFolder.h"

@@ -2,7 +2,7 @@
 // "Load Data", the dialog answered by the scripted desktop.
 #include "analysis/Copyright.h"
 #include "framework/Date.h"
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 #include "tests/app/MainWindowTest.h"
 #include "tests/framework/TempFolder.h"
 #include "tests/framework/TextLines.h"

@@ -6,7 +6,7 @@
 #include "app/ControlWnd.h"
 #include "app/HelpText.h"
 #include "app/helpWnd.h"
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 #include "framework/WindowRegistry.h"
 
 #include <array>

@@ -9,7 +9,7 @@
 #include "app/MenuBar1.h"
 #include "app/Startup.h"
 #include "framework/Application.h"
-#include "framework/FileType.h"
+#include "framework/core/FileType.h"
 #include "framework/WindowRegistry.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "framework/Desktop.h"
-#include "framework/FileType.h"
-#include "framework/FolderItem.h"
+#include "framework/core/FileType.h"
+#include "framework/core/FolderItem.h"
 #include "framework/testing/ScriptedDesktop.h"
 
 #include <gtest/gtest.h>

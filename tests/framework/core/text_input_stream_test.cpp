@@ -1,6 +1,6 @@
-#include "framework/Errors.h"
-#include "framework/FolderItem.h"
-#include "framework/TextInputStream.h"
+#include "framework/core/Errors.h"
+#include "framework/core/FolderItem.h"
+#include "framework/core/TextInputStream.h"
 #include "tests/framework/TempFolder.h"
 
 #include <gtest/gtest.h>

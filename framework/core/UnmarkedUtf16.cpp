@@ -1,4 +1,4 @@
-#include "framework/UnmarkedUtf16.h"
+#include "framework/core/UnmarkedUtf16.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
-#include "framework/Utf8.h"
+#include "framework/core/Utf8.h"
 
 #include <algorithm>
 #include <array>

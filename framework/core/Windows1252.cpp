@@ -1,6 +1,6 @@
-#include "framework/Windows1252.h"
+#include "framework/core/Windows1252.h"
 
-#include "framework/Utf8.h"
+#include "framework/core/Utf8.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
-#include "framework/FileType.h"
-#include "framework/FolderItem.h"
+#include "framework/core/FileType.h"
+#include "framework/core/FolderItem.h"
 #include "tests/framework/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "framework/LineDecoding.h"
+#include "framework/core/LineDecoding.h"
 
-#include "framework/Utf8.h"
-#include "framework/Windows1252.h"
+#include "framework/core/Utf8.h"
+#include "framework/core/Windows1252.h"
 
 #include <optional>
 

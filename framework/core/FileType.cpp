@@ -1,4 +1,4 @@
-#include "framework/FileType.h"
+#include "framework/core/FileType.h"
 
 #include <array>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "framework/FileTextDecoder.h"
+#include "framework/core/FileTextDecoder.h"
 
-#include "framework/UnmarkedUtf16.h"
-#include "framework/Utf8.h"
+#include "framework/core/UnmarkedUtf16.h"
+#include "framework/core/Utf8.h"
 
 #include <array>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "framework/Text.h"
+#include "framework/core/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/FolderItem.h"
+#include "framework/core/FolderItem.h"
 
 #include <sys/stat.h>
 

@@ -1,9 +1,9 @@
-#include "framework/TextInputStream.h"
+#include "framework/core/TextInputStream.h"
 
-#include "framework/Errors.h"
-#include "framework/FolderItem.h"
-#include "framework/FileTextDecoder.h"
-#include "framework/LineDecoding.h"
+#include "framework/core/Errors.h"
+#include "framework/core/FolderItem.h"
+#include "framework/core/FileTextDecoder.h"
+#include "framework/core/LineDecoding.h"
 
 #include <algorithm>
 #include <cerrno>
