@@ -79,6 +79,8 @@ check_run() {
     else
         failed "scripts/run: no main window (see run.log)"
     fi
+    # The program, not only the shell that started it, before its display.
+    pkill -x quendrel 2>/dev/null
     stop "$pid"
     stop "$server"
 }
