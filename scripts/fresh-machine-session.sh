@@ -70,6 +70,7 @@ check_run() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$ready" 2>"$logs/xvfb.log" &
     local server=$!
     read -r number <"$ready" || { failed "Xvfb did not start"; return; }
+    rm -f "$ready"
     start="$(date +%s.%N)"
     mkdir -p -m 0700 "$root/run/user/0"
     in_machine DISPLAY=":$number" XDG_RUNTIME_DIR=/run/user/0 -- scripts/run >"$logs/run.log" 2>&1 &

@@ -1,8 +1,8 @@
 // Whole Load Data runs as a user makes them: the real file dialog, a data file chosen by
-// its path in the dialog's name field, the real message box read as the user reads it, and the report read
-// back line by line. Names and values from a file reach the box as they are, never as
-// markup, and each dialog belongs to the main window, the box that opens right after the
-// file dialog has closed too.
+// its path in the dialog's name field, the real message box read as the user reads it,
+// and the report read back line by line. Names and values from a file reach the box as
+// they are, never as markup, and each dialog belongs to the main window, the box that
+// opens right after the file dialog has closed too.
 #include "DesktopTest.h"
 
 #include "analysis/Copyright.h"
